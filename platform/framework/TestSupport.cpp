@@ -1,0 +1,32 @@
+#include "framework/TestSupport.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+#include <QWidget>
+
+namespace fw::test {
+namespace {
+QStringList& recorded() {
+  static QStringList messages;
+  return messages;
+}
+}  // namespace
+
+void Record(const QString& text) { recorded().append(text); }
+
+QStringList Messages() { return recorded(); }
+
+void ClearMessages() { recorded().clear(); }
+
+void ProcessDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+bool ShowAndActivate(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  QApplication::setActiveWindow(&w);
+  return QTest::qWaitForWindowActive(&w, 1000);
+}
+
+}  // namespace fw::test

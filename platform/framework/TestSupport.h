@@ -1,0 +1,19 @@
+// Helpers for tests linked with fw_test_main (which records every MsgBox text).
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QWidget;
+
+namespace fw::test {
+
+QStringList Messages();  // MsgBox texts recorded since the last ClearMessages
+void ClearMessages();
+// Runs pending deferred deletions (windows closed by the user are deleted later).
+void ProcessDeferredDeletes();
+// Shows w and makes it the active window so that focus can be given.
+bool ShowAndActivate(QWidget& w);
+
+}  // namespace fw::test
