@@ -49,6 +49,9 @@ class Windowbf : public fw::Window {
   void Calculate(Operation op);
 };
 
+// Qt 6 declares hidden friend templates named get in the global namespace,
+// which compilers will not have beside a global namespace get; inside an
+// inline namespace, get::Windowbf() works unchanged.
 inline namespace morvessa {
 namespace get {
 // The one arithmetic window, built (with its Open settings) when none exists.
