@@ -1,6 +1,9 @@
 // The six buttons of the arithmetic window. Each reads x, then y, applies one
 // operation with x as the receiver and writes z only when everything worked.
-#include <new>
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
 
 #include "arithmetic/Windowbf.h"
 
@@ -22,6 +25,24 @@ QString failureMessage(Failure f) {
   }
 }
 
+// A text area lays out a few hundred thousand digits at once without the window
+// stalling; longer powers are refused before they are computed.
+constexpr double kMaxPowerDigits = 500000;
+
+// log10 of a positive integer from its decimal text, from its leading digits.
+double log10OfDecimal(const std::string& digits) {
+  const std::size_t lead = std::min<std::size_t>(digits.size(), 15);
+  return std::log10(std::stod(digits.substr(0, lead))) + static_cast<double>(digits.size() - lead);
+}
+
+// About how many digits the numerator and denominator of x^e have together.
+double powerDigits(const zq::BigFraction& x, double e) {
+  if (x.Operator_Compare(0) == 0) return 1;
+  std::string num = zq::zqNum(x).Str();
+  if (num.front() == '-') num.erase(0, 1);
+  return e * (log10OfDecimal(num) + log10OfDecimal(zq::zqDen(x).Str()));
+}
+
 std::optional<zq::BigFraction> power(const zq::BigFraction& x, const zq::BigFraction& y) {
   if (y.Operator_Compare(0) < 0) {
     fw::MsgBox(QStringLiteral("y can't be negative."));
@@ -31,10 +52,10 @@ std::optional<zq::BigFraction> power(const zq::BigFraction& x, const zq::BigFrac
     fw::MsgBox(QStringLiteral("y must be an integer."));
     return std::nullopt;
   }
-  // Outside the 32-bit range the component raises, which ends in "Bad entry";
-  // it also refuses powers too large to hold.
+  // Outside the 32-bit range the component raises, which ends in "Bad entry".
   const std::int32_t k = zq::zqEquateINT32_BI(zq::zqNum(y));
   const double e = fw::RuntimeCvtSInt32ToReal64(k);
+  if (powerDigits(x, e) > kMaxPowerDigits) throw std::length_error("power too long to show");
   return x.Operator_Power(e);
 }
 

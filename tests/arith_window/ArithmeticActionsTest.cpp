@@ -68,6 +68,7 @@ const Row kRows[] = {
     {"PowerOfBadX", "1/0", "2", "x^y", nullptr, "Can't divide by zero!"},
     // Unsafe exponents end in a message, quickly.
     {"PowerResultTooLarge", "3/7", "2000000000", "x^y", nullptr, "Bad entry"},
+    {"PowerTooLongToShow", "3/7", "400000", "x^y", nullptr, "Bad entry"},
     {"PowerLargestInt32", "2", "2147483647", "x^y", nullptr, "Bad entry"},
     {"PowerBeyondInt32", "2", "2147483648", "x^y", nullptr, "Bad entry"},
     {"PowerFarBeyondInt32", "3/7", "1e30", "x^y", nullptr, "Bad entry"},
@@ -119,6 +120,29 @@ TEST_F(ArithWindowTest, EditedZIsNotAnInput) {
   buttonCaptioned(w, "Add").click();
   EXPECT_EQ(area(w, "TextAreaz").toPlainText(), "12");
   EXPECT_TRUE(fw::test::Messages().isEmpty());
+}
+
+// Powers are shown up to about half a million digits; one more is refused at
+// once instead of stalling the window.
+TEST_F(ArithWindowTest, PowerLengthIsBounded) {
+  fw::Window& w = open();
+  area(w, "TextAreax").setPlainText("10");
+  area(w, "TextAreay").setPlainText("500000");
+  buttonCaptioned(w, "x^y").click();
+  const QString shown = area(w, "TextAreaz").toPlainText();
+  EXPECT_EQ(shown.size(), 500001);
+  EXPECT_TRUE(shown.startsWith("10000"));
+  EXPECT_EQ(shown.count('0'), 500000);
+  EXPECT_TRUE(fw::test::Messages().isEmpty());
+
+  area(w, "TextAreay").setPlainText("500001");
+  area(w, "TextAreaz").setPlainText(kSentinel);
+  const auto start = std::chrono::steady_clock::now();
+  buttonCaptioned(w, "x^y").click();
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(fw::test::Messages(), QStringList{"Bad entry"});
+  EXPECT_EQ(area(w, "TextAreaz").toPlainText(), kSentinel);
+  EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1000);
 }
 
 }  // namespace
