@@ -29,16 +29,12 @@ class Windowzq : public fw::Window {
   C& MakeControl(const fw::ControlDesign& design);
 };
 
-// GCC rejects a global namespace named get beside Qt's hidden friends of that
-// name; declared first inside an inline namespace, get::X() works unchanged
-// (the same arrangement as shell/App.h).
-#if defined(__GNUC__) && !defined(__clang__)
+// Qt 6 declares hidden friend templates named get in the global namespace,
+// which compilers will not have beside a global namespace get; inside an
+// inline namespace, get::Windowzq() works unchanged.
 inline namespace morvessa {
-namespace get {}
-}  // namespace morvessa
-#endif
-
 namespace get {
 // The one floating-point output window, built (and opened) when none exists.
 ::Windowzq& Windowzq();
 }  // namespace get
+}  // namespace morvessa

@@ -10,6 +10,10 @@ namespace fuzz::gui {
 // Once per process (LLVMFuzzerInitialize).
 void Initialize();
 
+// Closes the windows and ends the QApplication; the replay runner calls it
+// (as MorvessaFuzzFinish) before main returns.
+void Finish();
+
 // Message box texts since the last ClearMessages.
 const QStringList& Messages();
 void ClearMessages();

@@ -13,6 +13,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
+// Targets that hold a whole application tear it down here, before exit.
+extern "C" __attribute__((weak)) void MorvessaFuzzFinish();
 
 namespace fs = std::filesystem;
 
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (seconds > slowest) slowest = seconds, slowestInput = input;
   }
+  if (MorvessaFuzzFinish) MorvessaFuzzFinish();
   std::printf("replayed %zu inputs; slowest %.3f s: %s\n", inputs.size(), slowest, slowestInput.c_str());
   return 0;
 }

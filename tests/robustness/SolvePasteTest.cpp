@@ -1,0 +1,132 @@
+// Solve on pasted text that is not plain ASCII, on foreign line ends and on
+// pastes of ten megabytes: a result or one message, and the typed texts kept.
+#include <QElapsedTimer>
+
+#include "SolveFixture.h"
+
+namespace solve_test {
+namespace {
+
+const char* const Det = "Determinant of coefficient matrix =";
+const QString Untouched = QStringLiteral("previous solution");
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+class SolvePaste : public SolveFixture {
+ protected:
+  // Clicks Solve and checks that the typed texts survived it.
+  void SolveKeepingInputs() {
+    const QString coefficients = Coefficients().toPlainText(), rhs = RightHandSide().toPlainText();
+    ClickSolve();
+    EXPECT_TRUE(Coefficients().toPlainText() == coefficients) << "coefficient text changed";
+    EXPECT_TRUE(RightHandSide().toPlainText() == rhs) << "right-hand-side text changed";
+  }
+};
+
+// Characters that look like separators or signs but are none: each makes an
+// entry that is no number, so the component refuses the text.
+struct ForeignCase {
+  const char* name;
+  QString coefficients, rhs;
+};
+
+void PrintTo(const ForeignCase& c, std::ostream* os) { *os << c.name; }
+
+const ForeignCase ForeignCases[] = {
+    {"UnicodeMinus", U("2 1 \u22125\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n-3\n")},
+    {"NoBreakSpaceBetweenEntries", U("2\u00a01 -5\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n-3\n")},
+    {"NoBreakSpaceAtLineEnd", U("2 1 -5\u00a0\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n-3\n")},
+    {"NulCharacter", QStringLiteral("2 1 -5\n-3 -1 2\n-3 1 -2\n"), QString(QStringLiteral("8\n-11")) + QChar(0) + "\n-3\n"},
+    {"RightToLeftMark", U("\u200f2 1 -5\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n-3\n")},
+    {"Emoji", U("2 1 -5\n-3 -1 2\n-3 1 -2 \U0001F600\n"), U("8\n-11\n-3\n")},
+    {"EmojiInRightHandSide", U("2 1 -5\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n\U0001F600\n")},
+    {"FullwidthDigit", U("\uff12 1 -5\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n-3\n")},
+    {"ZeroWidthSpace", U("2 1\u200b -5\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n-3\n")},
+};
+
+class ForeignCharacters : public SolvePaste, public ::testing::WithParamInterface<ForeignCase> {};
+
+TEST_P(ForeignCharacters, GiveBadEntryAndKeepEverything) {
+  Type(GetParam().coefficients, GetParam().rhs);
+  Solution().setPlainText(Untouched);
+  SolveKeepingInputs();
+  EXPECT_EQ(Messages(), QStringList{QStringLiteral("Bad entry")});
+  EXPECT_EQ(Solution().toPlainText(), Untouched);
+  EXPECT_EQ(LiveWindowzq(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ForeignCharacters, ::testing::ValuesIn(ForeignCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Line ends of Windows and of old Macs, alone or mixed, read as rows.
+struct LineEndCase {
+  const char* name;
+  QString coefficients, rhs;
+};
+
+void PrintTo(const LineEndCase& c, std::ostream* os) { *os << c.name; }
+
+const LineEndCase LineEndCases[] = {
+    {"Windows", QStringLiteral("2 1 -5\r\n-3 -1 2\r\n-3 1 -2\r\n"), QStringLiteral("8\r\n-11\r\n-3\r\n")},
+    {"OldMac", QStringLiteral("2 1 -5\r-3 -1 2\r-3 1 -2\r"), QStringLiteral("8\r-11\r-3\r")},
+    {"WindowsBlankLinesAndNoFinalLineEnd", QStringLiteral("\r\n\r\n2 1 -5\r\n\r\n-3 -1 2\r\n-3 1 -2"),
+     QStringLiteral("8\r\n-11\r\n\r\n\r\n-3")},
+    {"OldMacBlankLines", QStringLiteral("2 1 -5\r\r\r-3 -1 2\r-3 1 -2\r\r"), QStringLiteral("8\r\r-11\r-3")},
+    {"MixedBetweenAreas", QStringLiteral("2 1 -5\r\n-3 -1 2\r\n-3 1 -2"), QStringLiteral("8\r-11\n-3\r\n")},
+};
+
+class ForeignLineEnds : public SolvePaste, public ::testing::WithParamInterface<LineEndCase> {};
+
+TEST_P(ForeignLineEnds, ReadAsTheirRows) {
+  Type(GetParam().coefficients, GetParam().rhs);
+  SolveKeepingInputs();
+  EXPECT_TRUE(Messages().isEmpty()) << Messages().join(QStringLiteral(" | ")).toStdString();
+  EXPECT_EQ(Solution().toPlainText(), Lines({"solution set:", "7/3", "40/9", "2/9", Det, "18"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ForeignLineEnds, ::testing::ValuesIn(LineEndCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// Ten-megabyte pastes. Lines of about a kilobyte, as pasted tables have.
+
+constexpr qsizetype TenMegabytes = 10 * 1024 * 1024;
+
+// `line` repeated until the text holds at least `size` characters.
+QString Repeated(const QString& line, qsizetype size) { return line.repeated((size + line.size() - 1) / line.size()); }
+
+TEST_F(SolvePaste, TenMegabytesOfSeparatorsAroundTheRowsVanish) {
+  const QString filler = Repeated(QString(QStringLiteral(" ,; ")).repeated(256) + "\n", TenMegabytes / 3);
+  Type(filler + "2 1 -5\n" + filler + "-3 -1 2\n" + filler + "-3 1 -2\n" + filler, "8\n-11\n-3\n" + filler);
+  ASSERT_GE(Coefficients().toPlainText().size(), TenMegabytes);
+  QElapsedTimer timer;
+  timer.start();
+  SolveKeepingInputs();
+  EXPECT_TRUE(Messages().isEmpty()) << Messages().join(QStringLiteral(" | ")).toStdString();
+  EXPECT_EQ(Solution().toPlainText(), Lines({"solution set:", "7/3", "40/9", "2/9", Det, "18"}));
+  RecordProperty("milliseconds", static_cast<int>(timer.elapsed()));
+}
+
+// Half a million entries read before the one bad entry at the end is found.
+TEST_F(SolvePaste, TenMegabytesOfEntriesWithOneBadEntryGiveItsMessage) {
+  const QString row = QString(QStringLiteral("123456789/987654321 ")).repeated(50) + "\n";
+  Type(Repeated(row, TenMegabytes) + "1 x", "1\n");
+  Solution().setPlainText(Untouched);
+  SolveKeepingInputs();
+  EXPECT_EQ(Messages(), QStringList{QStringLiteral("Bad entry")});
+  EXPECT_EQ(Solution().toPlainText(), Untouched);
+}
+
+// One entry of ten million digits: a 1 x 1 system, solved exactly.
+TEST_F(SolvePaste, TenMillionDigitEntry) {
+  const QString digits = "1" + QString(TenMegabytes, QLatin1Char('0'));
+  Type("2\n", digits + "\n");
+  SolveKeepingInputs();
+  EXPECT_TRUE(Messages().isEmpty()) << Messages().join(QStringLiteral(" | ")).toStdString();
+  EXPECT_TRUE(Solution().toPlainText() == "solution set:\n5" + QString(TenMegabytes - 1, QLatin1Char('0')) + "\n" +
+                                              Det + "\n2\n")
+      << "wrong solution of 2x = 10^" << TenMegabytes;
+}
+
+}  // namespace
+}  // namespace solve_test
