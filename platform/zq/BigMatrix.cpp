@@ -1,6 +1,7 @@
 #include <utility>
 
 #include "zq/ExactSolve.h"
+#include "zq/FastRref.h"
 #include "zq/Impl.h"
 #include "zq/MatrixReader.h"
 
@@ -58,7 +59,7 @@ const fmpq* BigMatrix::Impl::Determinant() const {
     } else if (rows == 0) {
       fmpq_one(d.get());
     } else {
-      fmpq_mat_det(d.get(), entries->get());
+      detail::DeterminantExact(d.get(), entries->get());
     }
     det_.emplace(std::move(d));
   }
@@ -149,7 +150,7 @@ BigMatrix BigMatrix::ColumnAugment(const BigMatrix& y) const {
 BigMatrix BigMatrix::ReduceRowEchelon() const {
   const Impl& a = *p_;
   auto r = std::make_shared<Impl>(a.rows, a.cols);
-  if (a.rows > 0 && a.cols > 0) fmpq_mat_rref(r->entries->get(), a.Entries());
+  if (a.rows > 0 && a.cols > 0) detail::ReducedRowEchelonExact(r->entries->get(), a.Entries());
   return BigMatrix(std::move(r));
 }
 
