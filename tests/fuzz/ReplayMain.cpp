@@ -1,8 +1,15 @@
 // Runs a fuzz target's LLVMFuzzerTestOneInput on every file under the given
 // files or folders, without libFuzzer: the committed seeds and crashers become
-// a fast, deterministic regression test. A broken property aborts the run.
+// a fast, deterministic regression test. A broken property aborts the run,
+// and so does an input that takes longer than the time bound every input must
+// keep (MORVESSA_REPLAY_SECONDS, default 60: generous for a sanitizer build).
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -19,6 +26,23 @@ extern "C" __attribute__((weak)) void MorvessaFuzzFinish();
 namespace fs = std::filesystem;
 
 namespace {
+
+// The input being replayed, for the alarm handler (which may only write).
+char currentInput[4096];
+
+extern "C" void OnTimeBoundExceeded(int) {
+  const char prefix[] = "INPUT EXCEEDED THE TIME BOUND: ";
+  (void)!write(STDERR_FILENO, prefix, sizeof prefix - 1);
+  (void)!write(STDERR_FILENO, currentInput, std::strlen(currentInput));
+  (void)!write(STDERR_FILENO, "\n", 1);
+  _exit(1);
+}
+
+unsigned TimeBoundSeconds() {
+  const char* text = std::getenv("MORVESSA_REPLAY_SECONDS");
+  const long seconds = text ? std::strtol(text, nullptr, 10) : 60;
+  return seconds > 0 ? static_cast<unsigned>(seconds) : 60;
+}
 
 bool Hidden(const fs::path& p) { return p.filename().string().starts_with('.'); }
 
@@ -46,14 +70,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "no inputs found\n");
     return 1;
   }
+  const unsigned bound = TimeBoundSeconds();
+  std::signal(SIGALRM, OnTimeBoundExceeded);
   double slowest = 0;
   fs::path slowestInput;
   for (const fs::path& input : inputs) {
     std::ifstream in(input, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::fprintf(stderr, "%s\n", input.c_str());
+    std::snprintf(currentInput, sizeof currentInput, "%s", input.c_str());
     const auto start = std::chrono::steady_clock::now();
+    alarm(bound);
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    alarm(0);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (seconds > slowest) slowest = seconds, slowestInput = input;
   }

@@ -24,7 +24,8 @@ using oracle::Rows;
 using zq::BigFraction;
 using zq::BigMatrix;
 
-enum class Entries { Integers, Fractions };
+// Large: numerators and denominators of about 25 digits, several machine words.
+enum class Entries { Integers, Fractions, Large };
 
 class RandomMatrices {
  public:
@@ -33,6 +34,7 @@ class RandomMatrices {
   BigFraction Entry(Entries kind) {
     const int p = std::uniform_int_distribution<int>(-99, 99)(rng_);
     if (kind == Entries::Integers) return BigFraction(p);
+    if (kind == Entries::Large) return BigFraction(std::to_string(p) + Digits(24) + "/" + Digits(1) + Digits(24));
     const int q = std::uniform_int_distribution<int>(1, 30)(rng_);
     return BigFraction(std::to_string(p) + "/" + std::to_string(q));
   }
@@ -58,6 +60,14 @@ class RandomMatrices {
   }
 
  private:
+  // `count` random decimal digits, the first of them not 0.
+  std::string Digits(int count) {
+    std::string d;
+    for (int i = 0; i < count; ++i)
+      d += static_cast<char>('0' + std::uniform_int_distribution<int>(i == 0 ? 1 : 0, 9)(rng_));
+    return d;
+  }
+
   std::mt19937_64 rng_;
 };
 
@@ -124,7 +134,9 @@ INSTANTIATE_TEST_SUITE_P(
                       SystemCase{Entries::Integers, 8, 3, 5}, SystemCase{Entries::Integers, 12, 2, 3},
                       SystemCase{Entries::Fractions, 1, 2, 20}, SystemCase{Entries::Fractions, 2, 3, 15},
                       SystemCase{Entries::Fractions, 4, 1, 10}, SystemCase{Entries::Fractions, 5, 4, 6},
-                      SystemCase{Entries::Fractions, 7, 2, 4}, SystemCase{Entries::Fractions, 10, 1, 2}));
+                      SystemCase{Entries::Fractions, 7, 2, 4}, SystemCase{Entries::Fractions, 10, 1, 2},
+                      SystemCase{Entries::Large, 2, 2, 10}, SystemCase{Entries::Large, 4, 3, 5},
+                      SystemCase{Entries::Large, 6, 1, 2}));
 
 // The inverse read entry by entry is the inverse.
 TEST(Invert, EntriesFormTheInverse) {
@@ -183,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EchelonCase{3, 7, 2, Entries::Fractions, 8}, EchelonCase{6, 3, 3, Entries::Integers, 8},
                       EchelonCase{7, 4, 2, Entries::Fractions, 6}, EchelonCase{8, 9, 5, Entries::Integers, 4},
                       EchelonCase{12, 6, 4, Entries::Fractions, 2}, EchelonCase{4, 6, 0, Entries::Integers, 1},
-                      EchelonCase{1, 6, 1, Entries::Fractions, 5}, EchelonCase{6, 1, 1, Entries::Integers, 5}));
+                      EchelonCase{1, 6, 1, Entries::Fractions, 5}, EchelonCase{6, 1, 1, Entries::Integers, 5},
+                      EchelonCase{4, 6, 2, Entries::Large, 3}, EchelonCase{5, 3, 2, Entries::Large, 3}));
 
 // What the Solve action reduces: A augmented with several right-hand sides,
 // A singular or not square.
