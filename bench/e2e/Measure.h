@@ -9,18 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "../Timer.h"
 #include "Cases.h"
 
 namespace bench {
-
-using Clock = std::chrono::steady_clock;
-
-template <typename F>
-double Seconds(F&& f) {
-  const auto start = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // Peak resident set of this process so far, in MiB.
 inline double PeakMiB() {

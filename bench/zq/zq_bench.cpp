@@ -9,19 +9,13 @@
 #include <random>
 #include <string>
 
+#include "../Timer.h"
 #include "zq/zq.h"
 #include "solver/MatrixText.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-template <typename F>
-double Seconds(F&& f) {
-  const auto start = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using bench::Seconds;
 
 std::string RandomText(std::mt19937_64& rng, int rows, int cols) {
   std::uniform_int_distribution<int> entry(-99, 99);
