@@ -23,16 +23,17 @@ class SolvePaste : public SolveFixture {
   }
 };
 
-// Characters that look like separators or signs but are none: each makes an
-// entry that is no number, so the component refuses the text.
-struct ForeignCase {
+// A named pair of typed texts.
+struct TypedSystem {
   const char* name;
   QString coefficients, rhs;
 };
 
-void PrintTo(const ForeignCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TypedSystem& c, std::ostream* os) { *os << c.name; }
 
-const ForeignCase ForeignCases[] = {
+// Characters that look like separators or signs but are none: each makes an
+// entry that is no number, so the component refuses the text.
+const TypedSystem ForeignCases[] = {
     {"UnicodeMinus", U("2 1 \u22125\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n-3\n")},
     {"NulCharacter", QStringLiteral("2 1 -5\n-3 -1 2\n-3 1 -2\n"), QString(QStringLiteral("8\n-11")) + QChar(0) + "\n-3\n"},
     {"RightToLeftMark", U("\u200f2 1 -5\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n-3\n")},
@@ -42,7 +43,7 @@ const ForeignCase ForeignCases[] = {
     {"ZeroWidthSpace", U("2 1\u200b -5\n-3 -1 2\n-3 1 -2\n"), U("8\n-11\n-3\n")},
 };
 
-class ForeignCharacters : public SolvePaste, public ::testing::WithParamInterface<ForeignCase> {};
+class ForeignCharacters : public SolvePaste, public ::testing::WithParamInterface<TypedSystem> {};
 
 TEST_P(ForeignCharacters, GiveBadEntryAndKeepEverything) {
   Type(GetParam().coefficients, GetParam().rhs);
@@ -66,14 +67,7 @@ TEST_F(SolvePaste, NoBreakSpacesSeparateLikeBlanks) {
 }
 
 // Line ends of Windows and of old Macs, alone or mixed, read as rows.
-struct LineEndCase {
-  const char* name;
-  QString coefficients, rhs;
-};
-
-void PrintTo(const LineEndCase& c, std::ostream* os) { *os << c.name; }
-
-const LineEndCase LineEndCases[] = {
+const TypedSystem LineEndCases[] = {
     {"Windows", QStringLiteral("2 1 -5\r\n-3 -1 2\r\n-3 1 -2\r\n"), QStringLiteral("8\r\n-11\r\n-3\r\n")},
     {"OldMac", QStringLiteral("2 1 -5\r-3 -1 2\r-3 1 -2\r"), QStringLiteral("8\r-11\r-3\r")},
     {"WindowsBlankLinesAndNoFinalLineEnd", QStringLiteral("\r\n\r\n2 1 -5\r\n\r\n-3 -1 2\r\n-3 1 -2"),
@@ -82,7 +76,7 @@ const LineEndCase LineEndCases[] = {
     {"MixedBetweenAreas", QStringLiteral("2 1 -5\r\n-3 -1 2\r\n-3 1 -2"), QStringLiteral("8\r-11\n-3\r\n")},
 };
 
-class ForeignLineEnds : public SolvePaste, public ::testing::WithParamInterface<LineEndCase> {};
+class ForeignLineEnds : public SolvePaste, public ::testing::WithParamInterface<TypedSystem> {};
 
 TEST_P(ForeignLineEnds, ReadAsTheirRows) {
   Type(GetParam().coefficients, GetParam().rhs);
