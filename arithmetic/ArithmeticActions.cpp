@@ -4,14 +4,14 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <variant>
 
 #include "arithmetic/Windowbf.h"
 
 namespace {
 
 // The whole text, exactly as typed: the component's grammar decides what counts.
-zq::BigFraction readFraction(const fw::TextArea& area) {
-  const QByteArray utf8 = area.Text().toUtf8();
+zq::BigFraction readFraction(const QByteArray& utf8) {
   return zq::BigFraction(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
@@ -43,15 +43,9 @@ double powerDigits(const zq::BigFraction& x, double e) {
   return e * (log10OfDecimal(num) + log10OfDecimal(zq::zqDen(x).Str()));
 }
 
-std::optional<zq::BigFraction> power(const zq::BigFraction& x, const zq::BigFraction& y) {
-  if (y.Operator_Compare(0) < 0) {
-    fw::MsgBox(QStringLiteral("y can't be negative."));
-    return std::nullopt;
-  }
-  if (zq::zqDen(y).Operator_Compare(1) > 0) {
-    fw::MsgBox(QStringLiteral("y must be an integer."));
-    return std::nullopt;
-  }
+Windowbf::Outcome power(const zq::BigFraction& x, const zq::BigFraction& y) {
+  if (y.Operator_Compare(0) < 0) return QStringLiteral("y can't be negative.");
+  if (zq::zqDen(y).Operator_Compare(1) > 0) return QStringLiteral("y must be an integer.");
   // Outside the 32-bit range the component raises, which ends in "Bad entry".
   const std::int32_t k = zq::zqEquateINT32_BI(zq::zqNum(y));
   const double e = fw::RuntimeCvtSInt32ToReal64(k);
@@ -59,16 +53,35 @@ std::optional<zq::BigFraction> power(const zq::BigFraction& x, const zq::BigFrac
   return x.Operator_Power(e);
 }
 
+// z's text, or the message that ends the action early. Runs off the
+// user-interface thread; every number is made and dropped inside the scope.
+struct Computed {
+  std::optional<QString> zText;
+  QString message;
+};
+
+Computed compute(Windowbf::Operation op, const QByteArray& xText, const QByteArray& yText) {
+  const zq::ComputationScope scope;
+  const zq::BigFraction x = readFraction(xText);
+  const zq::BigFraction y = readFraction(yText);  // read even where unused
+  Windowbf::Outcome z = op(x, y);
+  if (const QString* message = std::get_if<QString>(&z)) return {std::nullopt, *message};
+  return {QString::fromStdString(std::get<zq::BigFraction>(z).Str()), {}};
+}
+
 }  // namespace
 
 void Windowbf::Calculate(Operation op) {
   Failure failure = Failure::None;
   try {
-    const zq::BigFraction x = readFraction(TextAreax());
-    const zq::BigFraction y = readFraction(TextAreay());  // read even where unused
-    const std::optional<zq::BigFraction> z = op(x, y);
-    if (!z) return;
-    TextAreaz().SetText(QString::fromStdString(z->Str()));
+    const QByteArray xText = TextAreax().Text().toUtf8();
+    const QByteArray yText = TextAreay().Text().toUtf8();
+    const Computed result = fw::RunOffUIThread([&] { return compute(op, xText, yText); });
+    if (!result.zText) {
+      fw::MsgBox(result.message);
+      return;
+    }
+    TextAreaz().SetText(*result.zText);
   } catch (const zq::zqDivideByZeroException&) {
     failure = Failure::DivideByZero;
   } catch (const zq::zqBadEntryNumberException&) {
@@ -82,31 +95,31 @@ void Windowbf::Calculate(Operation op) {
 }
 
 void Windowbf::PushButton1_Action(fw::PushButton&) {
-  Calculate([](const zq::BigFraction& x, const zq::BigFraction& y) -> std::optional<zq::BigFraction> {
+  Calculate([](const zq::BigFraction& x, const zq::BigFraction& y) -> Windowbf::Outcome {
     return x.Operator_Add(y);
   });
 }
 
 void Windowbf::PushButton2_Action(fw::PushButton&) {
-  Calculate([](const zq::BigFraction& x, const zq::BigFraction& y) -> std::optional<zq::BigFraction> {
+  Calculate([](const zq::BigFraction& x, const zq::BigFraction& y) -> Windowbf::Outcome {
     return x.Operator_Subtract(y);
   });
 }
 
 void Windowbf::PushButton3_Action(fw::PushButton&) {
-  Calculate([](const zq::BigFraction& x, const zq::BigFraction& y) -> std::optional<zq::BigFraction> {
+  Calculate([](const zq::BigFraction& x, const zq::BigFraction& y) -> Windowbf::Outcome {
     return x.Operator_Multiply(y);
   });
 }
 
 void Windowbf::PushButton4_Action(fw::PushButton&) {
-  Calculate([](const zq::BigFraction& x, const zq::BigFraction& y) -> std::optional<zq::BigFraction> {
+  Calculate([](const zq::BigFraction& x, const zq::BigFraction& y) -> Windowbf::Outcome {
     return x.Operator_Divide(y);
   });
 }
 
 void Windowbf::PushButton5_Action(fw::PushButton&) {
-  Calculate([](const zq::BigFraction& x, const zq::BigFraction&) -> std::optional<zq::BigFraction> {
+  Calculate([](const zq::BigFraction& x, const zq::BigFraction&) -> Windowbf::Outcome {
     return x.Operator_Multiply(x);
   });
 }

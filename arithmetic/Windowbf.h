@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <variant>
 
 #include "framework/Framework.h"
 #include "zq/zq.h"
@@ -39,13 +40,15 @@ class Windowbf : public fw::Window {
 
   void Event_Open() override;
 
+  // What one button's operation gives: z, or the message that ends the
+  // action without a result.
+  using Outcome = std::variant<zq::BigFraction, QString>;
+  using Operation = Outcome (*)(const zq::BigFraction& x, const zq::BigFraction& y);
+
  private:
-  // The operation of one button; no value means it ended the action itself
-  // (after showing its own message).
-  using Operation = std::optional<zq::BigFraction> (*)(const zq::BigFraction& x,
-                                                       const zq::BigFraction& y);
   // Reads x, then y, applies op to them and writes z last; every failure
-  // becomes one message box and leaves z as it was.
+  // becomes one message box and leaves z as it was. The arithmetic runs off
+  // the user-interface thread.
   void Calculate(Operation op);
 };
 

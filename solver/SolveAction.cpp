@@ -1,6 +1,8 @@
 // The "Solve" button: reads the typed system, writes the exact result into the
 // solution area and its floating-point version into the floating-point output
 // window, and turns every failure into one message box.
+#include <exception>
+#include <optional>
 #include <string>
 
 #include "framework/Framework.h"
@@ -27,6 +29,59 @@ zq::BigMatrix MatrixFromTypedText(const QString& typed) {
   return zq::BigMatrix(oneLine.toStdString());
 }
 
+// What the arithmetic of one Solve yields. It is computed off the
+// user-interface thread, which then writes it in the order of the steps.
+struct SolveOutcome {
+  bool rowMismatch = false;
+  std::optional<QString> exact;     // the text of TextAreasol, once complete
+  std::optional<QString> floating;  // the text of TextAreazq, once complete
+  std::exception_ptr failure;       // what ended the arithmetic early
+};
+
+// The reduced row echelon form of A augmented with B under heading. The
+// floating layout of a one-column matrix has no line end of its own, so
+// addLineEndToFloating says whether E follows it.
+void ReduceAugmented(SolveOutcome& out, const zq::BigMatrix& A, const zq::BigMatrix& B, const QString& heading,
+                     bool addLineEndToFloating) {
+  const QString E = fw::EndOfLine::Default();
+  const zq::BigMatrix R = A.ColumnAugment(B).ReduceRowEchelon();
+  out.exact = heading + Window1::outMod2(R) + E;
+  out.floating = heading + Window1::outModzq(R) + (addLineEndToFloating ? E : QString());
+}
+
+// Steps 1 to 6 on the typed texts: everything but the writing. The floating
+// text is composed at the precisions in force when the click began.
+void Compute(SolveOutcome& out, const QString& coefficients, const QString& rightHandSide) {
+  // Every number of this Solve is made and dropped inside the scope, so a
+  // failure gives all of their memory back.
+  const zq::ComputationScope scope;
+  const QString E = fw::EndOfLine::Default();
+  const zq::BigMatrix A = MatrixFromTypedText(coefficients);
+  const zq::BigMatrix B = MatrixFromTypedText(rightHandSide);
+
+  if (B.NumRows() != A.NumRows()) {
+    out.rowMismatch = true;
+    return;
+  }
+
+  if (A.NumRows() != A.NumColumns()) {
+    const QString first = A.NumRows() < A.NumColumns() ? FewerEquations : MoreEquations;
+    ReduceAugmented(out, A, B, first + E + ReducedHeading + E, /*addLineEndToFloating=*/false);
+    return;
+  }
+
+  const zq::BigFraction d = A.Det();
+  if (d.Operator_Compare(0) != 0) {
+    const zq::BigMatrix X = A.Invert().Operator_Multiply(B);
+    out.exact = SolutionHeading + E + Window1::outMod2(X) + E + DeterminantHeading + E + FromUtf8(zq::Str(d)) + E;
+    out.floating = SolutionHeading + E + Window1::outModzq(X) + E + DeterminantHeading + E +
+                   FromUtf8(zq::Str(zq::zqEquateBF_BFR(d))) + E;
+    return;
+  }
+
+  ReduceAugmented(out, A, B, ZeroDeterminant + E + ReducedHeading + E, /*addLineEndToFloating=*/true);
+}
+
 // Hands the finished floating text to the floating-point output window. The
 // text is complete before the window is touched, because building the window
 // resets the precisions. The window is only visible while the user has it
@@ -36,46 +91,27 @@ void DeliverFloatingText(const QString& floating) {
   if (!get::App().WindowzqOpen) get::Windowzq().Hide();
 }
 
-// Writes the reduced row echelon form of A augmented with B under heading.
-// The floating layout of a one-column matrix has no line end of its own, so
-// addLineEndToFloating says whether E follows it.
-void WriteReducedAugmented(Window1& window, const zq::BigMatrix& A, const zq::BigMatrix& B, const QString& heading,
-                           bool addLineEndToFloating) {
-  const QString E = fw::EndOfLine::Default();
-  const zq::BigMatrix R = A.ColumnAugment(B).ReduceRowEchelon();
-  window.TextAreasol().SetText(heading + Window1::outMod2(R) + E);
-  const QString floating = heading + Window1::outModzq(R) + (addLineEndToFloating ? E : QString());
-  DeliverFloatingText(floating);
-}
-
 void Solve(Window1& window) {
-  const QString E = fw::EndOfLine::Default();
-  const zq::BigMatrix A = MatrixFromTypedText(window.TextAreacm().Text());
-  const zq::BigMatrix B = MatrixFromTypedText(window.TextArearhs().Text());
+  const QString coefficients = window.TextAreacm().Text();
+  const QString rightHandSide = window.TextArearhs().Text();
+  const SolveOutcome out = fw::RunOffUIThread([&] {
+    SolveOutcome computed;
+    try {
+      Compute(computed, coefficients, rightHandSide);
+    } catch (...) {
+      computed.failure = std::current_exception();
+    }
+    return computed;
+  });
 
-  if (B.NumRows() != A.NumRows()) {
+  if (out.rowMismatch) {
     fw::MsgBox(QStringLiteral("row number mismatch"));
     return;
   }
-
-  if (A.NumRows() != A.NumColumns()) {
-    const QString first = A.NumRows() < A.NumColumns() ? FewerEquations : MoreEquations;
-    WriteReducedAugmented(window, A, B, first + E + ReducedHeading + E, /*addLineEndToFloating=*/false);
-    return;
-  }
-
-  const zq::BigFraction d = A.Det();
-  if (d.Operator_Compare(0) != 0) {
-    const zq::BigMatrix X = A.Invert().Operator_Multiply(B);
-    window.TextAreasol().SetText(SolutionHeading + E + Window1::outMod2(X) + E + DeterminantHeading + E +
-                                 FromUtf8(zq::Str(d)) + E);
-    const QString floating = SolutionHeading + E + Window1::outModzq(X) + E + DeterminantHeading + E +
-                             FromUtf8(zq::Str(zq::zqEquateBF_BFR(d))) + E;
-    DeliverFloatingText(floating);
-    return;
-  }
-
-  WriteReducedAugmented(window, A, B, ZeroDeterminant + E + ReducedHeading + E, /*addLineEndToFloating=*/true);
+  // What was complete before a failure is written, as the steps would have.
+  if (out.exact) window.TextAreasol().SetText(*out.exact);
+  if (out.failure) std::rethrow_exception(out.failure);
+  DeliverFloatingText(*out.floating);
 }
 
 }  // namespace

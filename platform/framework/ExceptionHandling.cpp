@@ -11,6 +11,7 @@
 #include <typeinfo>
 
 #include "framework/MsgBox.h"
+#include "framework/Work.h"
 
 namespace fw {
 namespace {
@@ -82,10 +83,13 @@ BusyCursor::~BusyCursor() {
 }
 
 bool _RunHandler(const std::function<void()>& f) {
-  return CallWithExceptionHandling([&] {
+  const bool ok = CallWithExceptionHandling([&] {
     BusyCursor busy;
     f();
   });
+  // Windows closed while the handler's work ran close now that it is over.
+  CallWithExceptionHandling(detail::RunDeferredCloses);
+  return ok;
 }
 
 }  // namespace fw

@@ -10,3 +10,4 @@
 #include "framework/MsgBox.h"
 #include "framework/Strings.h"
 #include "framework/Window.h"
+#include "framework/Work.h"

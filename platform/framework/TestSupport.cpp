@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include "framework/Work.h"
+
 namespace fw::test {
 namespace {
 QStringList& recorded() {
@@ -28,5 +30,8 @@ bool ShowAndActivate(QWidget& w) {
   QApplication::setActiveWindow(&w);
   return QTest::qWaitForWindowActive(&w, 1000);
 }
+
+WorkWaitHook::WorkWaitHook(std::function<void()> hook) { fw::detail::SetWorkWaitHook(std::move(hook)); }
+WorkWaitHook::~WorkWaitHook() { fw::detail::SetWorkWaitHook({}); }
 
 }  // namespace fw::test

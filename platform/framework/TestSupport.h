@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QAction;
 class QWidget;
@@ -15,5 +16,15 @@ void ClearMessages();
 void ProcessDeferredDeletes();
 // Shows w and makes it the active window so that focus can be given.
 bool ShowAndActivate(QWidget& w);
+
+// While it lives, hook runs on the user-interface thread inside the wait of
+// every work of fw::RunOffUIThread (user input already dropped there).
+class WorkWaitHook {
+ public:
+  explicit WorkWaitHook(std::function<void()> hook);
+  ~WorkWaitHook();
+  WorkWaitHook(const WorkWaitHook&) = delete;
+  WorkWaitHook& operator=(const WorkWaitHook&) = delete;
+};
 
 }  // namespace fw::test

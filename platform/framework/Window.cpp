@@ -10,6 +10,7 @@
 #include "framework/Application.h"
 #include "framework/ExceptionHandling.h"
 #include "framework/Menu.h"
+#include "framework/Work.h"
 
 namespace fw {
 namespace {
@@ -251,6 +252,13 @@ void Window::Hide() {
 }
 
 void Window::closeEvent(QCloseEvent* event) {
+  if (_WorkInProgress()) {
+    // The action at work writes into its windows when it ends: the window
+    // closes after that.
+    event->ignore();
+    detail::DeferClose(*this);
+    return;
+  }
   CallWithExceptionHandling([this] { Event_Close(); });
   event->accept();
   detail::ReleaseWindow(this);  // gone: the getter builds a new one

@@ -239,4 +239,14 @@ class ZQ_API BigMatrix {
   std::shared_ptr<const Impl> p_;
 };
 
+// One computation on the calling thread, all of whose component objects are
+// made and destroyed inside it.
+class ZQ_API ComputationScope {
+ public:
+  ComputationScope();
+  ~ComputationScope();
+  ComputationScope(const ComputationScope&) = delete;
+  ComputationScope& operator=(const ComputationScope&) = delete;
+};
+
 }  // namespace zq
