@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs the whole test suite twice:
-# a normal build and one with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, then builds and runs the whole test suite: a normal
+# build, a ThreadSanitizer build of the tests whose actions work off the
+# user-interface thread, and a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 # Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
