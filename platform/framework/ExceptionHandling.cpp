@@ -10,6 +10,7 @@
 #include <new>
 #include <typeinfo>
 
+#include "framework/Activation.h"
 #include "framework/MsgBox.h"
 
 namespace fw {
@@ -82,6 +83,7 @@ BusyCursor::~BusyCursor() {
 }
 
 bool _RunHandler(const std::function<void()>& f) {
+  detail::HandlerScope handler;
   return CallWithExceptionHandling([&] {
     BusyCursor busy;
     f();
