@@ -246,6 +246,7 @@ void Window::Show() {
   _RequireUIThread();
   if (QWidget* active = QApplication::activeWindow(); active != this) activeBeforeShow_ = active;
   placeOnFirstShow();
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);  // back as it was before
   show();
   detail::RequestActivation(*this);
 }

@@ -63,8 +63,8 @@ class Window : public QMainWindow {
 
   void SetMenuBar(MenuBar* bar);  // Window.MenuBar (not owned)
   MenuBar* GetMenuBar() const;
-  // Shows the window in front and active. Inside a handler the activation
-  // waits until the handler is over.
+  // Shows the window in front and active; a minimised one comes back first.
+  // Inside a handler the activation waits until the handler is over.
   void Show();
   // Hidden, not closed: still the implicit instance. When it had the keyboard,
   // the window that had it before this one was shown gets it back.
