@@ -16,7 +16,7 @@ void DesktopTest::SetUp() {
   fw::test::ClearMessages();
   _MakeDefaultView();  // as start-up opens it
   main_ = &get::Window1();
-  ASSERT_TRUE(WaitActive(*main_)) << "the main window did not become active";
+  ASSERT_TRUE(WaitActive(*main_)) << "the main window did not become active: " << KeyboardReport(*main_);
 }
 
 }  // namespace desktop

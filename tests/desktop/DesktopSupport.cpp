@@ -76,6 +76,18 @@ bool MoveFrameTo(QWidget& window, QPoint topLeft, int timeoutMs) {
   return WaitUntil([&] { return window.frameGeometry().topLeft() == topLeft; }, timeoutMs);
 }
 
+std::string KeyboardReport(const QWidget& window) {
+  auto name = [](const QObject* o) { return o ? o->objectName().toStdString() + " " + o->metaObject()->className() : "none"; };
+  auto hex = [](unsigned long id) { return QString::number(id, 16).toStdString(); };
+  const QWidget* active = QApplication::activeWindow();
+  return "window " + hex(XWindowOf(window)) + " '" + window.windowTitle().toStdString() + "'" +
+         (window.isVisible() ? " visible" : " hidden") + "; Qt: active window " +
+         (active ? hex(XWindowOf(*active)) + " '" + active->windowTitle().toStdString() + "'" : "none") +
+         ", focus window " + (QGuiApplication::focusWindow() ? hex(QGuiApplication::focusWindow()->winId()) : "none") +
+         ", focus widget " + name(QApplication::focusWidget()) + "; window manager: active " +
+         hex(xserver::ActiveWindow()) + "; X server: input focus " + hex(xserver::FocusedWindow());
+}
+
 bool WaitMinimized(QWidget& window, int timeoutMs) {
   return WaitUntil(
       [&] {
@@ -95,12 +107,30 @@ void TypeText(const QString& text) {
 }
 
 void ClickAt(QPoint global) {
+  // Counts button releases that reach any window of the program.
+  struct ReleaseCounter : QObject {
+    int releases = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::MouseButtonRelease && qobject_cast<QWindow*>(watched)) ++releases;
+      return false;
+    }
+  } counter;
+  qApp->installEventFilter(&counter);
   xserver::MovePointer(global.x(), global.y());
   QTest::qWait(20);  // the pointer arrives (enter, hover) before the button goes down
   xserver::ClickLeftButton();
+  WaitUntil([&] { return counter.releases > 0; }, 1000);
+  qApp->removeEventFilter(&counter);
 }
 
-void Click(QWidget& widget) { ClickAt(widget.mapToGlobal(widget.rect().center())); }
+QPoint OnScreen(const QWidget& widget, QPoint local) {
+  const QWidget* window = widget.window();
+  int x = 0, y = 0;
+  xserver::OriginOf(XWindowOf(*window), x, y);
+  return QPoint(x, y) + widget.mapTo(window, local);
+}
+
+void Click(QWidget& widget) { ClickAt(OnScreen(widget, widget.rect().center())); }
 
 QMenu& OpenMenu(QMainWindow& window, const QString& menuName) {
   auto* bar = qobject_cast<QMenuBar*>(window.menuWidget());
@@ -108,7 +138,7 @@ QMenu& OpenMenu(QMainWindow& window, const QString& menuName) {
   QAction* menuAction = ActionNamed(bar->actions(), menuName);
   QMenu* menu = menuAction->menu<QMenu*>();
   if (menu == nullptr) throw std::runtime_error("desktop tests: " + menuName.toStdString() + " is no menu");
-  ClickAt(bar->mapToGlobal(bar->actionGeometry(menuAction).center()));
+  ClickAt(OnScreen(*bar, bar->actionGeometry(menuAction).center()));
   if (!WaitUntil([&] { return Exposed(*menu); }))
     throw std::runtime_error("desktop tests: the menu " + menuName.toStdString() + " did not open");
   return *menu;
@@ -117,7 +147,7 @@ QMenu& OpenMenu(QMainWindow& window, const QString& menuName) {
 void ChooseMenuItem(QMainWindow& window, const QString& menuName, const QString& itemName) {
   QMenu& menu = OpenMenu(window, menuName);
   QAction* item = ActionNamed(menu.actions(), itemName);
-  ClickAt(menu.mapToGlobal(menu.actionGeometry(item).center()));
+  ClickAt(OnScreen(menu, menu.actionGeometry(item).center()));
   if (!WaitUntil([&] { return !menu.isVisible(); }))
     throw std::runtime_error("desktop tests: the menu " + menuName.toStdString() + " stayed open");
 }

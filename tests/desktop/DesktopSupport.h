@@ -11,6 +11,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "framework/MsgBox.h"
 
@@ -42,6 +43,9 @@ bool WmSaysOnTop(const QWidget& window);
 
 // Active for Qt and for the window manager, with its keyboard focus inside it.
 bool WaitActive(QWidget& window, int timeoutMs = 10000);
+// Who has the keyboard, as Qt, the window manager and the X server see it:
+// for failure messages.
+std::string KeyboardReport(const QWidget& window);
 // Asks the window manager to put the window's frame there (as a user drags
 // it) and waits until it stands there.
 bool MoveFrameTo(QWidget& window, QPoint topLeft, int timeoutMs = 10000);
@@ -54,8 +58,13 @@ bool WaitMinimized(QWidget& window, int timeoutMs = 10000);
 void PressKey(unsigned long keysym, bool shift = false);
 // Types ASCII text key by key (Shift where the character needs it).
 void TypeText(const QString& text);
-// Moves the pointer there and clicks the left button.
+// Moves the pointer there and clicks the left button; returns once the
+// program has the button's release (the window manager may hold a click
+// before it passes it on, while keys go straight through), or after a
+// second when the click went to no window of the program.
 void ClickAt(QPoint global);
+// The point of widget on the screen where the X server has it now.
+QPoint OnScreen(const QWidget& widget, QPoint local);
 void Click(QWidget& widget);  // at the middle of the widget
 // Clicks the menu of that Name on window's menu bar; returns it once it is open.
 QMenu& OpenMenu(QMainWindow& window, const QString& menuName);

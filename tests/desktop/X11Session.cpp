@@ -83,18 +83,25 @@ std::string ReadDisplayNumber(int fd, pid_t& server) {
   return {};
 }
 
-// openbox announces itself with _NET_SUPPORTING_WM_CHECK on the root window.
-bool WindowManagerRunning(::Display* dpy) {
+// openbox announces itself with _NET_SUPPORTING_WM_CHECK on the root window,
+// and once it has started it parks the keyboard on that window (until then
+// it neither manages new windows as new nor honours activation requests).
+bool WindowManagerReady(::Display* dpy) {
   const Atom check = XInternAtom(dpy, "_NET_SUPPORTING_WM_CHECK", False);
   Atom type = None;
   int format = 0;
   unsigned long count = 0, after = 0;
   unsigned char* data = nullptr;
-  const int status = XGetWindowProperty(dpy, DefaultRootWindow(dpy), check, 0, 1, False, XA_WINDOW, &type, &format,
-                                        &count, &after, &data);
-  const bool present = status == Success && type == XA_WINDOW && count == 1;
+  Window supporting = None;
+  if (XGetWindowProperty(dpy, DefaultRootWindow(dpy), check, 0, 1, False, XA_WINDOW, &type, &format, &count, &after,
+                         &data) == Success &&
+      data != nullptr && type == XA_WINDOW && count == 1)
+    supporting = *reinterpret_cast<Window*>(data);
   if (data) XFree(data);
-  return present;
+  Window focus = None;
+  int revertTo = 0;
+  XGetInputFocus(dpy, &focus, &revertTo);
+  return supporting != None && focus == supporting;
 }
 
 }  // namespace
@@ -126,7 +133,7 @@ std::string X11Session::Start() {
   if (dpy == nullptr) return "cannot connect to Xvfb on " + display_;
   const auto deadline = Clock::now() + StartTimeout;
   bool managed = false;
-  while (!(managed = WindowManagerRunning(dpy)) && Clock::now() < deadline && !Exited(windowManager_))
+  while (!(managed = WindowManagerReady(dpy)) && Clock::now() < deadline && !Exited(windowManager_))
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   XCloseDisplay(dpy);
   if (!managed) return "openbox did not take over the screen (is the openbox package installed?)";

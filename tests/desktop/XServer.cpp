@@ -74,6 +74,12 @@ void ClickLeftButton() {
   Sync();
 }
 
+void OriginOf(unsigned long window, int& x, int& y) {
+  Window child = None;
+  x = y = 0;
+  XTranslateCoordinates(X(), window, DefaultRootWindow(X()), 0, 0, &x, &y, &child);
+}
+
 State WmStateOf(unsigned long window) {
   const std::vector<unsigned long> state = Items(window, "WM_STATE", AtomNamed("WM_STATE"));
   if (state.empty()) return State::Withdrawn;
@@ -104,6 +110,13 @@ std::string NetWmName(unsigned long window) {
     name.assign(reinterpret_cast<const char*>(data), count);
   if (data) XFree(data);
   return name;
+}
+
+unsigned long FocusedWindow() {
+  Window focus = None;
+  int revertTo = 0;
+  XGetInputFocus(X(), &focus, &revertTo);
+  return focus;
 }
 
 }  // namespace desktop::xserver
