@@ -88,6 +88,15 @@ std::string KeyboardReport(const QWidget& window) {
          hex(xserver::ActiveWindow()) + "; X server: input focus " + hex(xserver::FocusedWindow());
 }
 
+bool WaitExposed(QWidget& window, int timeoutMs) {
+  return WaitUntil(
+      [&] {
+        xserver::Sync();
+        return StateOf(window) == WmState::Normal && window.windowHandle() && window.windowHandle()->isExposed();
+      },
+      timeoutMs);
+}
+
 bool WaitMinimized(QWidget& window, int timeoutMs) {
   return WaitUntil(
       [&] {

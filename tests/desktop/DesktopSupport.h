@@ -1,6 +1,7 @@
 // What a desktop test does as a user would: real X input through XTest, the
 // window manager's view of the windows, and waits for both to catch up.
-// Needs the display that DesktopMain starts (DISPLAY is set for the process).
+// Needs the display that DesktopMain starts (DISPLAY is set for the process);
+// a test binary on it is declared with morvessa_add_desktop_test.
 #pragma once
 
 #include <QList>
@@ -49,6 +50,8 @@ std::string KeyboardReport(const QWidget& window);
 // Asks the window manager to put the window's frame there (as a user drags
 // it) and waits until it stands there.
 bool MoveFrameTo(QWidget& window, QPoint topLeft, int timeoutMs = 10000);
+// Shown by the window manager (not iconified) and exposed: it can be seen.
+bool WaitExposed(QWidget& window, int timeoutMs = 10000);
 // Iconified by the window manager.
 bool WaitMinimized(QWidget& window, int timeoutMs = 10000);
 
@@ -61,7 +64,8 @@ void TypeText(const QString& text);
 // Moves the pointer there and clicks the left button; returns once the
 // program has the button's release (the window manager may hold a click
 // before it passes it on, while keys go straight through), or after a
-// second when the click went to no window of the program.
+// second when the program does not take it (it went elsewhere, or the
+// program holds input back).
 void ClickAt(QPoint global);
 // The point of widget on the screen where the X server has it now.
 QPoint OnScreen(const QWidget& widget, QPoint local);

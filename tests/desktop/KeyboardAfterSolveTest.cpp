@@ -67,10 +67,10 @@ TEST_P(KeyboardAfterSolve, KeysTypedAfterTheClickReachTheMainWindow) {
   fw::Window& floating = LiveWindow(WindowzqPath);
   EXPECT_EQ(floating.isVisible(), c.before == Before::WindowShown);
   EXPECT_FALSE(activations.Activated(floating)) << "the floating-point output window took the keyboard";
-  EXPECT_TRUE(WaitActive(Main()));
+  EXPECT_TRUE(WaitActive(Main())) << KeyboardReport(Main());
   EXPECT_EQ(QApplication::focusWidget(), &SolveButton());
 
-  // The keys: Tab, 77, Shift+Tab, Space.
+  // Tab, 77, Shift+Tab, Space: into the solution area and back to Solve.
   PressKey(XK_Tab);
   TypeText(QStringLiteral("77"));
   EXPECT_TRUE(WaitUntil([&] { return SolutionArea().toPlainText() == QStringLiteral("77") + Solution; }))
@@ -83,7 +83,7 @@ TEST_P(KeyboardAfterSolve, KeysTypedAfterTheClickReachTheMainWindow) {
   Settle();
   EXPECT_EQ(Find<fw::TextField>(floating, "TextFieldDecPrec").text(), QStringLiteral("15"));
   EXPECT_EQ(floating.isVisible(), c.before == Before::WindowShown);
-  EXPECT_TRUE(WaitActive(Main()));
+  EXPECT_TRUE(WaitActive(Main())) << KeyboardReport(Main());
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, KeyboardAfterSolve,
@@ -103,7 +103,7 @@ TEST_F(DesktopTest, HidingTheActiveWindowGivesTheKeyboardBack) {
   ASSERT_TRUE(WaitActive(arithmetic));
 
   arithmetic.Hide();
-  EXPECT_TRUE(WaitActive(Main()));
+  EXPECT_TRUE(WaitActive(Main())) << KeyboardReport(Main());
   EXPECT_EQ(QApplication::focusWidget(), &coefficients);
   TypeText(QStringLiteral("9"));
   EXPECT_TRUE(WaitUntil([&] { return coefficients.toPlainText().contains(QLatin1Char('9')); }));

@@ -51,9 +51,9 @@ TEST_P(MinimisedWindow, MenuItemRestoresItInFrontAndActive) {
   ASSERT_TRUE(WaitActive(Main()));
 
   ChooseMenuItem(Main(), c.menu, c.item);
-  EXPECT_TRUE(WaitUntil([&] { return StateOf(window) == WmState::Normal && !window.isMinimized(); }))
-      << "still minimised";
-  EXPECT_TRUE(WaitActive(window));
+  EXPECT_TRUE(WaitExposed(window)) << "still minimised";
+  EXPECT_FALSE(window.isMinimized());
+  EXPECT_TRUE(WaitActive(window)) << KeyboardReport(window);
   EXPECT_TRUE(WaitUntil([&] { return WmSaysOnTop(window); })) << "not in front";
   EXPECT_TRUE(WaitUntil([&] { return window.geometry() == geometry; }))
       << "was " << geometry.x() << "," << geometry.y() << " " << geometry.width() << "x" << geometry.height()
