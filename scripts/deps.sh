@@ -7,6 +7,7 @@ MORVESSA_DEPS=(
   libgmp-dev libmpfr-dev libflint-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
+  xvfb openbox libxtst-dev  # the desktop tests: a private X display, a window manager, X input
 )
 
 morvessa_install_deps() {

@@ -29,6 +29,10 @@ bool componentUnusable = false;
 constexpr const char* ProbeMatrix = "2,1,-5;-3,-1,2;-3,1,-2;";
 constexpr const char* ProbeDeterminant = "18";
 
+// Message boxes are titled with the application's name, which Qt takes from
+// the executable's file name unless told.
+void NameTheProgram() { QCoreApplication::setApplicationName(QStringLiteral("Morvessa")); }
+
 void ReleaseAppInstance() {
   if (!appInstance) return;
   if (fw::_GetAppObject() == appInstance.get()) fw::_RuntimeRegisterAppObject(nullptr);
@@ -117,6 +121,7 @@ void RuntimePerformFinalizers() { MainMenuBar::_Finalize(); }
 
 int RunMorvessa(int argc, char** argv) {
   fw::RuntimeInit(argc, argv);
+  NameTheProgram();
   RuntimePerformInitializers();
   _Main();
   RuntimePerformFinalizers();
@@ -132,6 +137,7 @@ void StartForTests() {
     qAddPostRoutine(StopForTests);
     teardownRegistered = true;
   }
+  NameTheProgram();
   _EarlyStartup();
 }
 

@@ -10,6 +10,7 @@
 #include <new>
 #include <typeinfo>
 
+#include "framework/Activation.h"
 #include "framework/MsgBox.h"
 #include "framework/Work.h"
 
@@ -83,6 +84,7 @@ BusyCursor::~BusyCursor() {
 }
 
 bool _RunHandler(const std::function<void()>& f) {
+  detail::HandlerScope handler;
   const bool ok = CallWithExceptionHandling([&] {
     BusyCursor busy;
     f();

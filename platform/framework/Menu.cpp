@@ -161,7 +161,8 @@ void MenuItem::updateAction() {
   }
   if (!action_) return;
   action_->setObjectName(name_);
-  action_->setText(text_);
+  // A separator presents no text: styles draw a separator's text beside its line.
+  action_->setText(IsSeparator() ? QString() : text_);
   action_->setSeparator(IsSeparator());
   action_->setShortcut(QKeySequence(_PortableShortcut(shortcut_), QKeySequence::PortableText));
   action_->setVisible(visible_);

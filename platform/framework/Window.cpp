@@ -1,5 +1,6 @@
 #include "framework/Window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,6 +8,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "framework/Activation.h"
 #include "framework/Application.h"
 #include "framework/ExceptionHandling.h"
 #include "framework/Menu.h"
@@ -76,6 +78,9 @@ Window::Window(QString classPath) : classPath_(std::move(classPath)), content_(n
   content_->setObjectName(QStringLiteral("Content"));
   setCentralWidget(content_);
   content_->installEventFilter(this);
+  // Mapping a window must not hand it the keyboard: Show activates it
+  // explicitly, once it is sure to stay shown.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   _PresentMenuBar();
 }
 
@@ -240,15 +245,18 @@ void Window::placeOnFirstShow() {
 
 void Window::Show() {
   _RequireUIThread();
+  if (QWidget* active = QApplication::activeWindow(); active != this) activeBeforeShow_ = active;
   placeOnFirstShow();
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);  // back as it was before
   show();
-  if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();  // offscreen cannot, and says so
-  activateWindow();
+  detail::RequestActivation(*this);
 }
 
 void Window::Hide() {
   _RequireUIThread();
+  const bool hadKeyboard = isActiveWindow() || (windowHandle() && QGuiApplication::focusWindow() == windowHandle());
   hide();
+  if (hadKeyboard && activeBeforeShow_ && activeBeforeShow_->isVisible()) detail::RequestActivation(*activeBeforeShow_);
 }
 
 void Window::closeEvent(QCloseEvent* event) {

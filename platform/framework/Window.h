@@ -63,8 +63,12 @@ class Window : public QMainWindow {
 
   void SetMenuBar(MenuBar* bar);  // Window.MenuBar (not owned)
   MenuBar* GetMenuBar() const;
-  void Show();  // show, raise, activate
-  void Hide();  // hidden, not closed: still the implicit instance
+  // Shows the window in front and active; a minimised one comes back first.
+  // Inside a handler the activation waits until the handler is over.
+  void Show();
+  // Hidden, not closed: still the implicit instance. When it had the keyboard,
+  // the window that had it before this one was shown gets it back.
+  void Hide();
 
   QWidget* _Content() const { return content_; }  // the area controls live in
   // Re-presents the menu bar (this window's, else the application's).
@@ -87,6 +91,7 @@ class Window : public QMainWindow {
   std::optional<WindowDesign> design_;
   std::vector<std::pair<QString, QPointer<QWidget>>> controls_;  // registration order
   bool shownOnce_ = false;
+  QPointer<QWidget> activeBeforeShow_;
 };
 
 namespace detail {
