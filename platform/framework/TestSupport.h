@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QWidget;
@@ -25,6 +26,26 @@ class WorkWaitHook {
   ~WorkWaitHook();
   WorkWaitHook(const WorkWaitHook&) = delete;
   WorkWaitHook& operator=(const WorkWaitHook&) = delete;
+};
+
+// While it lives, every work of fw::RunOffUIThread, once done, waits on its
+// thread until Release() (or until timeoutMs have passed), so that a test can
+// act while the program still waits for the work. Only what the program's
+// own wait runs (its event loop: timers, paint, window-system events) gets a
+// word in meanwhile.
+class WorkHold {
+ public:
+  explicit WorkHold(int timeoutMs = 20000);
+  ~WorkHold();
+  WorkHold(const WorkHold&) = delete;
+  WorkHold& operator=(const WorkHold&) = delete;
+  void Release();
+  bool TimedOut() const;  // a work gave up waiting for Release
+
+  struct State;
+
+ private:
+  std::shared_ptr<State> state_;
 };
 
 }  // namespace fw::test

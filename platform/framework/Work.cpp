@@ -71,6 +71,11 @@ std::function<void()>& waitHook() {
   static std::function<void()> hook;
   return hook;
 }
+// Set and cleared only while no work runs.
+std::function<void()>& workerHook() {
+  static std::function<void()> hook;
+  return hook;
+}
 
 // What the worker hands back. The atomic flag is the only thing both threads
 // touch while the work runs; the failure is read after the join.
@@ -120,8 +125,9 @@ void _RunOffUIThread(const std::function<void()>& work) {
   }
   std::thread worker;
   try {
-    worker = std::thread([&work, &completion, dispatcher] {
+    worker = std::thread([&work, &completion, dispatcher, hook = workerHook()] {
       RunCapturing(work, completion);
+      if (hook) hook();
       completion.done.store(true, std::memory_order_release);
       dispatcher->wakeUp();  // thread-safe; ends the wait's processEvents
     });
@@ -164,6 +170,7 @@ void RunDeferredCloses() {
 }
 
 void SetWorkWaitHook(std::function<void()> hook) { waitHook() = std::move(hook); }
+void SetWorkerHook(std::function<void()> hook) { workerHook() = std::move(hook); }
 
 }  // namespace detail
 }  // namespace fw

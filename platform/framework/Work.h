@@ -44,9 +44,12 @@ void DeferClose(QWidget& window);
 // Closes the windows remembered by DeferClose, unless work still runs. The
 // framework calls it when a user handler has finished.
 void RunDeferredCloses();
-// Test seam: called on the user-interface thread once per work, inside the
-// wait (input already dropped), before the wait looks at the work again.
+// Test seams. The wait hook is called on the user-interface thread once per
+// work, inside the wait (input already dropped), before the wait looks at the
+// work again. The worker hook is called on the worker thread once the work
+// is done, before the wait hears of it: a test holds the work there.
 void SetWorkWaitHook(std::function<void()> hook);
+void SetWorkerHook(std::function<void()> hook);
 }  // namespace detail
 
 }  // namespace fw

@@ -119,4 +119,63 @@ unsigned long FocusedWindow() {
   return focus;
 }
 
+namespace {
+
+// A client message to the root window, where the window manager listens.
+void TellWindowManager(Window window, const char* type, long l0, long l1 = 0, long l2 = 0) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window;
+  e.xclient.message_type = AtomNamed(type);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = l0;
+  e.xclient.data.l[1] = l1;
+  e.xclient.data.l[2] = l2;
+  XSendEvent(X(), DefaultRootWindow(X()), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+  XFlush(X());
+}
+
+}  // namespace
+
+void AskWmToIconify(unsigned long window) { TellWindowManager(window, "WM_CHANGE_STATE", IconicState); }
+
+void AskWmToActivate(unsigned long window) {
+  TellWindowManager(window, "_NET_ACTIVE_WINDOW", /*source: a pager, the user's request*/ 2, CurrentTime);
+}
+
+void AskWmToClose(unsigned long window) {
+  TellWindowManager(window, "_NET_CLOSE_WINDOW", CurrentTime, /*source: the user*/ 2);
+}
+
+void Ping(unsigned long window, unsigned long stamp) {
+  // The answer goes to the root window (with one of these masks, depending on
+  // the toolkit): listen there first.
+  XSelectInput(X(), DefaultRootWindow(X()), StructureNotifyMask | SubstructureNotifyMask);
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window;
+  e.xclient.message_type = AtomNamed("WM_PROTOCOLS");
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = static_cast<long>(AtomNamed("_NET_WM_PING"));
+  e.xclient.data.l[1] = static_cast<long>(stamp);
+  e.xclient.data.l[2] = static_cast<long>(window);
+  XSendEvent(X(), window, False, NoEventMask, &e);
+  XFlush(X());
+}
+
+bool PingAnswered(unsigned long stamp) {
+  const Atom protocols = AtomNamed("WM_PROTOCOLS");
+  const Atom ping = AtomNamed("_NET_WM_PING");
+  bool answered = false;
+  while (XPending(X()) > 0) {
+    XEvent e;
+    XNextEvent(X(), &e);
+    if (e.type == ClientMessage && e.xclient.message_type == protocols &&
+        static_cast<Atom>(e.xclient.data.l[0]) == ping && static_cast<unsigned long>(e.xclient.data.l[1]) == stamp)
+      answered = true;
+  }
+  if (answered) XSelectInput(X(), DefaultRootWindow(X()), NoEventMask);
+  return answered;
+}
+
 }  // namespace desktop::xserver

@@ -24,4 +24,15 @@ unsigned long TopmostWindow();                  // last of _NET_CLIENT_LIST_STAC
 std::string NetWmName(unsigned long window);    // _NET_WM_NAME, UTF-8
 unsigned long FocusedWindow();                     // the window with the X keyboard focus
 
+// Requests to the window manager, as its title bar and a task bar make them.
+void AskWmToIconify(unsigned long window);   // the minimise button
+void AskWmToActivate(unsigned long window);  // a task bar's entry: brings an iconified window back
+void AskWmToClose(unsigned long window);     // the close button
+
+// The window manager's "is it still alive" question (_NET_WM_PING): sends it
+// to the window with a stamp of its own; PingAnswered says whether the answer
+// with that stamp has come back.
+void Ping(unsigned long window, unsigned long stamp);
+bool PingAnswered(unsigned long stamp);
+
 }  // namespace desktop::xserver
