@@ -7,7 +7,6 @@
 #include <QScreen>
 
 #include "DesktopFixture.h"
-#include "solver/Windowzq.h"
 
 namespace desktop {
 namespace {
@@ -47,7 +46,7 @@ class KeyboardAfterSolve : public DesktopTest, public ::testing::WithParamInterf
       ASSERT_TRUE(MoveFrameTo(floating, screen.bottomRight() - QPoint(floating.frameGeometry().width() - 1,
                                                                       floating.frameGeometry().height() - 1)));
       for (QWidget* reached : {static_cast<QWidget*>(&SolveButton()), &Find<QWidget>(Main(), "TextAreacm")})
-        ASSERT_FALSE(floating.frameGeometry().intersects(QRect(reached->mapToGlobal(QPoint(0, 0)), reached->size())));
+        ASSERT_FALSE(floating.frameGeometry().intersects(QRect(OnScreen(*reached, QPoint(0, 0)), reached->size())));
     }
     Settle();
     Click(Find<fw::TextArea>(Main(), "TextAreacm"));
