@@ -1,6 +1,7 @@
 // The "Solve" button: reads the typed system, writes the exact result into the
 // solution area and its floating-point version into the floating-point output
 // window, and turns every failure into one message box.
+#include <QStringBuilder>
 #include <exception>
 #include <optional>
 #include <string>
@@ -45,8 +46,11 @@ void ReduceAugmented(SolveOutcome& out, const zq::BigMatrix& A, const zq::BigMat
                      bool addLineEndToFloating) {
   const QString E = fw::EndOfLine::Default();
   const zq::BigMatrix R = A.ColumnAugment(B).ReduceRowEchelon();
-  out.exact = heading + Window1::outMod2(R) + E;
-  out.floating = heading + Window1::outModzq(R) + (addLineEndToFloating ? E : QString());
+  // An exact text can run to tens of MB. It is joined with %, which sizes it
+  // once: each + would leave one more full-size temporary alive to the end of
+  // the statement.
+  out.exact = QString(heading % Window1::outMod2(R) % E);
+  out.floating = QString(heading % Window1::outModzq(R) % (addLineEndToFloating ? E : QString()));
 }
 
 // Steps 1 to 6 on the typed texts: everything but the writing. The floating
@@ -73,9 +77,11 @@ void Compute(SolveOutcome& out, const QString& coefficients, const QString& righ
   const zq::BigFraction d = A.Det();
   if (d.Operator_Compare(0) != 0) {
     const zq::BigMatrix X = A.Invert().Operator_Multiply(B);
-    out.exact = SolutionHeading + E + Window1::outMod2(X) + E + DeterminantHeading + E + FromUtf8(zq::Str(d)) + E;
-    out.floating = SolutionHeading + E + Window1::outModzq(X) + E + DeterminantHeading + E +
-                   FromUtf8(zq::Str(zq::zqEquateBF_BFR(d))) + E;
+    // Joined as in ReduceAugmented.
+    out.exact = QString(SolutionHeading % E % Window1::outMod2(X) % E % DeterminantHeading % E %
+                        FromUtf8(zq::Str(d)) % E);
+    out.floating = QString(SolutionHeading % E % Window1::outModzq(X) % E % DeterminantHeading % E %
+                           FromUtf8(zq::Str(zq::zqEquateBF_BFR(d))) % E);
     return;
   }
 
