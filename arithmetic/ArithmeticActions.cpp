@@ -2,6 +2,7 @@
 // operation with x as the receiver and writes z only when everything worked.
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <stdexcept>
 #include <string>
 
@@ -15,12 +16,13 @@ zq::BigFraction readFraction(const fw::TextArea& area) {
   return zq::BigFraction(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
-enum class Failure { None, DivideByZero, BadEntryNumber, Other };
+enum class Failure { None, DivideByZero, BadEntryNumber, OutOfMemory, Other };
 
 QString failureMessage(Failure f) {
   switch (f) {
     case Failure::DivideByZero: return QStringLiteral("Can't divide by zero!");
     case Failure::BadEntryNumber: return QStringLiteral("Bad entry number!");
+    case Failure::OutOfMemory: return QStringLiteral("Not enough memory for this result.");
     default: return QStringLiteral("Bad entry");
   }
 }
@@ -64,6 +66,7 @@ std::optional<zq::BigFraction> power(const zq::BigFraction& x, const zq::BigFrac
 void Windowbf::Calculate(Operation op) {
   Failure failure = Failure::None;
   try {
+    zq::ComputationScope scope;
     const zq::BigFraction x = readFraction(TextAreax());
     const zq::BigFraction y = readFraction(TextAreay());  // read even where unused
     const std::optional<zq::BigFraction> z = op(x, y);
@@ -73,7 +76,9 @@ void Windowbf::Calculate(Operation op) {
     failure = Failure::DivideByZero;
   } catch (const zq::zqBadEntryNumberException&) {
     failure = Failure::BadEntryNumber;
-  } catch (...) {  // everything else, std::bad_alloc included
+  } catch (const std::bad_alloc&) {
+    failure = Failure::OutOfMemory;
+  } catch (...) {
     failure = Failure::Other;
   }
   // Shown once the exception is gone, so the box's event loop runs with the

@@ -1,6 +1,7 @@
 // The "Solve" button: reads the typed system, writes the exact result into the
 // solution area and its floating-point version into the floating-point output
 // window, and turns every failure into one message box.
+#include <new>
 #include <string>
 
 #include "framework/Framework.h"
@@ -84,11 +85,14 @@ void Window1::PushButton1_Action(fw::PushButton&) {
   // Whatever fails ends the action with one message; what was already
   // written stays.
   try {
+    zq::ComputationScope scope;
     Solve(*this);
   } catch (const zq::zqDivideByZeroException&) {
     fw::MsgBox(QStringLiteral("Can't divide by zero"));
   } catch (const zq::zqBadEntryNumberException&) {
     fw::MsgBox(QStringLiteral("Bad entry"));
+  } catch (const std::bad_alloc&) {
+    fw::MsgBox(QStringLiteral("Not enough memory to solve this system."));
   } catch (...) {
     fw::MsgBox(QStringLiteral("Bad Entry"));
   }

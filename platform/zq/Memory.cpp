@@ -1,0 +1,291 @@
+// GMP (and through it MPFR) and FLINT allocate through the functions below.
+// They never abort: a block that cannot be had, or that would take the
+// component past its budget, raises zqOutOfMemoryException, which unwinds
+// through the C frames of the libraries (built with unwind tables).
+//
+// Every block carries a 16-byte header. Blocks taken inside a
+// ComputationScope are linked into the scope's ring: an exception unwinding
+// through C code leaks the libraries' temporaries, and the scope frees
+// whatever is left in its ring when it ends. Blocks taken outside any scope
+// stay unlinked and behave like plain malloc blocks.
+#include "zq/Memory.h"
+
+#include <flint/flint.h>
+#include <gmp.h>
+#include <malloc.h>
+#include <mpfr.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <limits>
+#include <mutex>
+
+#include "zq/MemoryLimits.h"
+#include "zq/ZqTesting.h"
+#include "zq/zq.h"
+
+namespace zq {
+
+struct BlockHeader {
+  std::atomic<BlockHeader*> prev;  // null: in no ring; never changes between null and not null
+  BlockHeader* next;
+};
+static_assert(sizeof(BlockHeader) == 16, "the header keeps malloc's 16-byte alignment");
+
+struct ComputationScope::State {
+  BlockHeader ring{};  // sentinel of the ring of blocks taken inside the scope
+  State* outer = nullptr;
+};
+
+const char* zqOutOfMemoryException::what() const noexcept { return "not enough memory"; }
+
+namespace {
+
+constexpr std::int64_t kUnlimited = std::numeric_limits<std::int64_t>::max();
+constexpr std::size_t kHeader = sizeof(BlockHeader);
+// Held, untouched (so address space, not memory), for allocations that must
+// not fail: clears during unwinding or in destructors.
+constexpr std::size_t kEmergencyReserve = std::size_t{16} << 20;
+
+std::atomic<std::int64_t> liveBytes{0};
+std::atomic<std::int64_t> peakLiveBytes{0};
+std::atomic<std::int64_t> scopeLimit{kUnlimited};  // set from the headroom when a scope opens
+std::atomic<std::int64_t> testLimit{kUnlimited};
+std::atomic<int> openScopes{0};
+std::atomic<void*> emergencyReserve{nullptr};
+std::mutex ringLock;  // guards the links of every ring
+
+// libzq is linked, never loaded by dlopen: the fast TLS model is safe.
+__attribute__((tls_model("initial-exec"))) thread_local int noThrowDepth = 0;
+__attribute__((tls_model("initial-exec"))) thread_local ComputationScope::State* innermostScope = nullptr;
+
+std::int64_t Limit() {
+  return std::min(scopeLimit.load(std::memory_order_relaxed), testLimit.load(std::memory_order_relaxed));
+}
+
+bool MayThrow() { return noThrowDepth == 0 && std::uncaught_exceptions() == 0; }
+
+bool WouldExceedBudget(std::size_t extra) {
+  return liveBytes.load(std::memory_order_relaxed) + static_cast<std::int64_t>(extra) > Limit();
+}
+
+void RestoreEmergencyReserve() {
+  if (emergencyReserve.load(std::memory_order_relaxed)) return;
+  void* fresh = std::malloc(kEmergencyReserve);
+  void* expected = nullptr;
+  if (fresh && !emergencyReserve.compare_exchange_strong(expected, fresh)) std::free(fresh);
+}
+
+// After malloc refused: throw where that is allowed, else give up the reserve
+// and let the caller retry once.
+void OnRefused() {
+  if (MayThrow()) throw zqOutOfMemoryException();
+  void* reserve = emergencyReserve.exchange(nullptr);
+  if (!reserve) {
+    std::fputs("out of memory in a context that cannot fail\n", stderr);
+    std::abort();
+  }
+  std::free(reserve);
+}
+
+void Count(BlockHeader* h, std::int64_t sign) {
+  const std::int64_t bytes = sign * static_cast<std::int64_t>(malloc_usable_size(h));
+  const std::int64_t now = liveBytes.fetch_add(bytes, std::memory_order_relaxed) + bytes;
+  if (now > peakLiveBytes.load(std::memory_order_relaxed)) peakLiveBytes.store(now, std::memory_order_relaxed);
+}
+
+void Link(BlockHeader* h) {
+  ComputationScope::State* scope = innermostScope;
+  h->next = nullptr;
+  if (!scope) {
+    h->prev.store(nullptr, std::memory_order_relaxed);
+    return;
+  }
+  std::lock_guard guard(ringLock);
+  BlockHeader* first = scope->ring.next;
+  h->next = first;
+  h->prev.store(&scope->ring, std::memory_order_relaxed);
+  first->prev.store(h, std::memory_order_relaxed);
+  scope->ring.next = h;
+}
+
+void Unlink(BlockHeader* h) {
+  BlockHeader* before = h->prev.load(std::memory_order_relaxed);
+  before->next = h->next;
+  h->next->prev.store(before, std::memory_order_relaxed);
+}
+
+bool IsLinked(const BlockHeader* h) { return h->prev.load(std::memory_order_relaxed) != nullptr; }
+
+BlockHeader* HeaderOf(void* p) { return static_cast<BlockHeader*>(p) - 1; }
+
+void* Take(std::size_t size, bool zeroed) {
+  if (size > std::numeric_limits<std::size_t>::max() - kHeader) {
+    OnRefused();  // throws unless it must not, and then nothing can help
+    std::abort();
+  }
+  const std::size_t total = size + kHeader;
+  if (WouldExceedBudget(total) && MayThrow()) throw zqOutOfMemoryException();
+  void* base = zeroed ? std::calloc(1, total) : std::malloc(total);
+  if (!base) {
+    OnRefused();
+    base = zeroed ? std::calloc(1, total) : std::malloc(total);
+    if (!base) OnRefused();
+    if (!base) std::abort();
+  }
+  auto* h = static_cast<BlockHeader*>(base);
+  Count(h, +1);
+  Link(h);
+  return h + 1;
+}
+
+void Give(void* p) {
+  if (!p) return;
+  BlockHeader* h = HeaderOf(p);
+  if (IsLinked(h)) {
+    std::lock_guard guard(ringLock);
+    Unlink(h);
+  }
+  Count(h, -1);
+  std::free(h);
+}
+
+// A realloc keeps the block where it was: linked into the same ring, or not.
+void* Resize(void* p, std::size_t size) {
+  if (!p) return Take(size, false);
+  if (size > std::numeric_limits<std::size_t>::max() - kHeader) {
+    OnRefused();
+    std::abort();
+  }
+  BlockHeader* h = HeaderOf(p);
+  const std::size_t total = size + kHeader;
+  const std::size_t old = malloc_usable_size(h);
+  if (total > old && WouldExceedBudget(total - old) && MayThrow()) throw zqOutOfMemoryException();
+  const auto attempt = [&]() -> BlockHeader* {
+    if (!IsLinked(h)) return static_cast<BlockHeader*>(std::realloc(h, total));
+    std::lock_guard guard(ringLock);
+    BlockHeader* before = h->prev.load(std::memory_order_relaxed);
+    BlockHeader* after = h->next;
+    auto* moved = static_cast<BlockHeader*>(std::realloc(h, total));
+    if (moved) {  // the header came along; point the neighbours at it
+      before->next = moved;
+      after->prev.store(moved, std::memory_order_relaxed);
+    }
+    return moved;
+  };
+  const std::int64_t oldBytes = static_cast<std::int64_t>(old);
+  BlockHeader* moved = attempt();
+  if (!moved) {
+    OnRefused();
+    moved = attempt();
+    if (!moved) OnRefused();
+    if (!moved) std::abort();
+  }
+  const std::int64_t delta = static_cast<std::int64_t>(malloc_usable_size(moved)) - oldBytes;
+  const std::int64_t now = liveBytes.fetch_add(delta, std::memory_order_relaxed) + delta;
+  if (now > peakLiveBytes.load(std::memory_order_relaxed)) peakLiveBytes.store(now, std::memory_order_relaxed);
+  return moved + 1;
+}
+
+void* GmpAllocate(std::size_t size) { return Take(size, false); }
+void* GmpReallocate(void* p, std::size_t, std::size_t size) { return Resize(p, size); }
+void GmpFree(void* p, std::size_t) { Give(p); }
+void* FlintAllocate(std::size_t size) { return Take(size, false); }
+void* FlintCallocate(std::size_t count, std::size_t size) {
+  if (size != 0 && count > std::numeric_limits<std::size_t>::max() / size) {
+    OnRefused();
+    std::abort();
+  }
+  return Take(count * size, true);
+}
+void* FlintReallocate(void* p, std::size_t size) { return Resize(p, size); }
+void FlintFree(void* p) { Give(p); }
+
+// Before anything else in the library (and before any caller) can allocate
+// through GMP or FLINT: a block must be freed by the functions that made it.
+__attribute__((constructor(101))) void InstallMemoryFunctions() {
+  mp_set_memory_functions(GmpAllocate, GmpReallocate, GmpFree);
+  __flint_set_memory_functions(FlintAllocate, FlintCallocate, FlintReallocate, FlintFree);
+  RestoreEmergencyReserve();
+}
+
+// Frees every block left in the scope's ring; true when there was any.
+bool FreeRing(ComputationScope::State& scope) {
+  std::lock_guard guard(ringLock);
+  BlockHeader* h = scope.ring.next;
+  const bool any = h != &scope.ring;
+  while (h != &scope.ring) {
+    BlockHeader* next = h->next;
+    Count(h, -1);
+    std::free(h);
+    h = next;
+  }
+  scope.ring.next = &scope.ring;
+  scope.ring.prev.store(&scope.ring, std::memory_order_relaxed);
+  return any;
+}
+
+}  // namespace
+
+ComputationScope::ComputationScope() : state_(std::make_unique<State>()) {
+  state_->ring.next = &state_->ring;
+  state_->ring.prev.store(&state_->ring, std::memory_order_relaxed);
+  state_->outer = innermostScope;
+  innermostScope = state_.get();
+  openScopes.fetch_add(1);
+  const std::int64_t headroom = detail::SystemHeadroom();
+  const std::int64_t live = liveBytes.load(std::memory_order_relaxed);
+  scopeLimit.store(headroom >= kUnlimited - live ? kUnlimited : live + headroom);
+}
+
+ComputationScope::~ComputationScope() {
+  // The thread's caches first: FLINT's integer and prime caches and MPFR's
+  // constants hold blocks of this scope.
+  {
+    detail::NoThrowAllocations guard;
+    flint_cleanup();
+    mpfr_free_cache();
+  }
+  innermostScope = state_->outer;
+  const bool leftovers = FreeRing(*state_);
+  // What an unwound computation left is given back to the system too, not
+  // only to malloc's free lists.
+  if (leftovers) malloc_trim(0);
+  if (openScopes.fetch_sub(1) == 1) scopeLimit.store(kUnlimited);
+  RestoreEmergencyReserve();
+}
+
+namespace detail {
+
+NoThrowAllocations::NoThrowAllocations() noexcept { ++noThrowDepth; }
+NoThrowAllocations::~NoThrowAllocations() { --noThrowDepth; }
+
+std::int64_t AvailableBytes() {
+  const std::int64_t live = liveBytes.load(std::memory_order_relaxed);
+  const std::int64_t limit = Limit();
+  std::int64_t room = limit == kUnlimited ? kUnlimited : std::max<std::int64_t>(0, limit - live);
+  if (openScopes.load(std::memory_order_relaxed) == 0) room = std::min(room, SystemHeadroom());
+  return room;
+}
+
+void RefuseUnlessAvailable(double neededBytes) {
+  if (neededBytes > static_cast<double>(AvailableBytes())) throw zqOutOfMemoryException();
+}
+
+}  // namespace detail
+
+namespace testing {
+
+void SetMemoryBudget(std::int64_t bytes) {
+  testLimit.store(liveBytes.load(std::memory_order_relaxed) + bytes);
+}
+void ClearMemoryBudget() { testLimit.store(kUnlimited); }
+std::int64_t LiveBytes() { return liveBytes.load(); }
+std::int64_t PeakLiveBytes() { return peakLiveBytes.load(); }
+void ResetPeakLiveBytes() { peakLiveBytes.store(liveBytes.load()); }
+
+}  // namespace testing
+}  // namespace zq
