@@ -22,6 +22,7 @@
 #include <exception>
 #include <limits>
 #include <mutex>
+#include <utility>
 
 #include "zq/MemoryLimits.h"
 #include "zq/ZqTesting.h"
@@ -38,6 +39,7 @@ static_assert(sizeof(BlockHeader) == 16, "the header keeps malloc's 16-byte alig
 struct ComputationScope::State {
   BlockHeader ring{};  // sentinel of the ring of blocks taken inside the scope
   State* outer = nullptr;
+  int uncaughtAtStart = 0;  // more when the scope ends by an exception
 };
 
 const char* zqOutOfMemoryException::what() const noexcept { return "not enough memory"; }
@@ -66,7 +68,16 @@ std::int64_t Limit() {
   return std::min(scopeLimit.load(std::memory_order_relaxed), testLimit.load(std::memory_order_relaxed));
 }
 
+// A refused block raises only where that is safe: not in a destructor, not
+// while an exception unwinds, and not for the calls whose caller records the
+// new size before it allocates (FLINT's reallocs of its bookkeeping arrays,
+// and a few small blocks in GMP and FLINT): those may pass the budget.
 bool MayThrow() { return noThrowDepth == 0 && std::uncaught_exceptions() == 0; }
+
+// Requests up to this size are never refused on the budget alone.
+constexpr std::size_t kAlwaysGranted = 64;
+
+enum class Refusal { OnBudget, Never };
 
 bool WouldExceedBudget(std::size_t extra) {
   return liveBytes.load(std::memory_order_relaxed) + static_cast<std::int64_t>(extra) > Limit();
@@ -79,17 +90,40 @@ void RestoreEmergencyReserve() {
   if (fresh && !emergencyReserve.compare_exchange_strong(expected, fresh)) std::free(fresh);
 }
 
-// After malloc refused: throw where that is allowed, else give up the reserve
-// and let the caller retry once.
-void OnRefused() {
-  if (MayThrow()) throw zqOutOfMemoryException();
-  void* reserve = emergencyReserve.exchange(nullptr);
-  if (!reserve) {
-    std::fputs("out of memory in a context that cannot fail\n", stderr);
-    std::abort();
+// malloc refused a block: throw where allowed (small blocks only once the
+// emergency reserve is gone), else give the reserve up for the caller's retry.
+void AfterMallocRefused(Refusal refusal, std::size_t total) {
+  const bool mayThrow = refusal != Refusal::Never && MayThrow();
+  if (mayThrow && total > kAlwaysGranted) throw zqOutOfMemoryException();
+  if (void* reserve = emergencyReserve.exchange(nullptr)) {
+    std::free(reserve);
+    return;
   }
-  std::free(reserve);
+  if (mayThrow) throw zqOutOfMemoryException();
+  std::fputs("out of memory where the failure cannot be reported\n", stderr);
+  std::abort();
 }
+
+bool RefusedOnBudget(Refusal refusal, std::size_t extra) {
+  return refusal == Refusal::OnBudget && extra > kAlwaysGranted && WouldExceedBudget(extra) && MayThrow();
+}
+
+constexpr std::size_t kMaxRequest = std::numeric_limits<std::size_t>::max() / 2;
+
+// GMP frees an integer's limbs in a few places (mpz_mul) before it allocates
+// the new ones and after it has recorded their size: were that allocation
+// to throw, the integer would point at freed memory. So the block GMP freed
+// last is kept until the next free, and an allocation that throws keeps it
+// for good (the integer still owns it; its clear, or the scope, frees it).
+struct PendingFree {
+  void* block = nullptr;
+  ~PendingFree();
+};
+thread_local PendingFree pendingGmpFree;
+
+// A fresh GMP integer points at a static limb of GMP's; after such a failed
+// allocation in mpz_mul its clear hands that limb to the free function.
+const void* gmpStaticLimb = nullptr;
 
 void Count(BlockHeader* h, std::int64_t sign) {
   const std::int64_t bytes = sign * static_cast<std::int64_t>(malloc_usable_size(h));
@@ -122,20 +156,15 @@ bool IsLinked(const BlockHeader* h) { return h->prev.load(std::memory_order_rela
 
 BlockHeader* HeaderOf(void* p) { return static_cast<BlockHeader*>(p) - 1; }
 
-void* Take(std::size_t size, bool zeroed) {
-  if (size > std::numeric_limits<std::size_t>::max() - kHeader) {
-    OnRefused();  // throws unless it must not, and then nothing can help
-    std::abort();
+void* Take(std::size_t size, bool zeroed, Refusal refusal) {
+  if (size > kMaxRequest) {
+    AfterMallocRefused(refusal, size);
+    std::abort();  // not reached when refusing is allowed
   }
   const std::size_t total = size + kHeader;
-  if (WouldExceedBudget(total) && MayThrow()) throw zqOutOfMemoryException();
-  void* base = zeroed ? std::calloc(1, total) : std::malloc(total);
-  if (!base) {
-    OnRefused();
-    base = zeroed ? std::calloc(1, total) : std::malloc(total);
-    if (!base) OnRefused();
-    if (!base) std::abort();
-  }
+  if (RefusedOnBudget(refusal, total)) throw zqOutOfMemoryException();
+  void* base = nullptr;
+  while (!(base = zeroed ? std::calloc(1, total) : std::malloc(total))) AfterMallocRefused(refusal, total);
   auto* h = static_cast<BlockHeader*>(base);
   Count(h, +1);
   Link(h);
@@ -143,7 +172,7 @@ void* Take(std::size_t size, bool zeroed) {
 }
 
 void Give(void* p) {
-  if (!p) return;
+  if (!p || p == gmpStaticLimb) return;
   BlockHeader* h = HeaderOf(p);
   if (IsLinked(h)) {
     std::lock_guard guard(ringLock);
@@ -153,17 +182,21 @@ void Give(void* p) {
   std::free(h);
 }
 
+PendingFree::~PendingFree() { Give(std::exchange(block, nullptr)); }
+
+void FlushPendingFree() { Give(std::exchange(pendingGmpFree.block, nullptr)); }
+
 // A realloc keeps the block where it was: linked into the same ring, or not.
-void* Resize(void* p, std::size_t size) {
-  if (!p) return Take(size, false);
-  if (size > std::numeric_limits<std::size_t>::max() - kHeader) {
-    OnRefused();
+void* Resize(void* p, std::size_t size, Refusal refusal) {
+  if (!p || p == gmpStaticLimb) return Take(size, false, refusal);
+  if (size > kMaxRequest) {
+    AfterMallocRefused(refusal, size);
     std::abort();
   }
   BlockHeader* h = HeaderOf(p);
   const std::size_t total = size + kHeader;
   const std::size_t old = malloc_usable_size(h);
-  if (total > old && WouldExceedBudget(total - old) && MayThrow()) throw zqOutOfMemoryException();
+  if (total > old && RefusedOnBudget(refusal, total - old)) throw zqOutOfMemoryException();
   const auto attempt = [&]() -> BlockHeader* {
     if (!IsLinked(h)) return static_cast<BlockHeader*>(std::realloc(h, total));
     std::lock_guard guard(ringLock);
@@ -176,38 +209,44 @@ void* Resize(void* p, std::size_t size) {
     }
     return moved;
   };
-  const std::int64_t oldBytes = static_cast<std::int64_t>(old);
-  BlockHeader* moved = attempt();
-  if (!moved) {
-    OnRefused();
-    moved = attempt();
-    if (!moved) OnRefused();
-    if (!moved) std::abort();
-  }
-  const std::int64_t delta = static_cast<std::int64_t>(malloc_usable_size(moved)) - oldBytes;
+  BlockHeader* moved = nullptr;
+  while (!(moved = attempt())) AfterMallocRefused(refusal, total);
+  const std::int64_t delta = static_cast<std::int64_t>(malloc_usable_size(moved)) - static_cast<std::int64_t>(old);
   const std::int64_t now = liveBytes.fetch_add(delta, std::memory_order_relaxed) + delta;
   if (now > peakLiveBytes.load(std::memory_order_relaxed)) peakLiveBytes.store(now, std::memory_order_relaxed);
   return moved + 1;
 }
 
-void* GmpAllocate(std::size_t size) { return Take(size, false); }
-void* GmpReallocate(void* p, std::size_t, std::size_t size) { return Resize(p, size); }
-void GmpFree(void* p, std::size_t) { Give(p); }
-void* FlintAllocate(std::size_t size) { return Take(size, false); }
+void* GmpAllocate(std::size_t size) {
+  try {
+    return Take(size, false, Refusal::OnBudget);
+  } catch (...) {
+    pendingGmpFree.block = nullptr;  // see PendingFree
+    throw;
+  }
+}
+void* GmpReallocate(void* p, std::size_t, std::size_t size) { return Resize(p, size, Refusal::OnBudget); }
+void GmpFree(void* p, std::size_t) { Give(std::exchange(pendingGmpFree.block, p)); }
+void* FlintAllocate(std::size_t size) { return Take(size, false, Refusal::OnBudget); }
 void* FlintCallocate(std::size_t count, std::size_t size) {
-  if (size != 0 && count > std::numeric_limits<std::size_t>::max() / size) {
-    OnRefused();
+  if (size != 0 && count > kMaxRequest / size) {
+    AfterMallocRefused(Refusal::OnBudget, kMaxRequest);
     std::abort();
   }
-  return Take(count * size, true);
+  return Take(count * size, true, Refusal::OnBudget);
 }
-void* FlintReallocate(void* p, std::size_t size) { return Resize(p, size); }
+// FLINT grows its caches and lists this way, after recording the new size.
+void* FlintReallocate(void* p, std::size_t size) { return Resize(p, size, Refusal::Never); }
 void FlintFree(void* p) { Give(p); }
 
 // Before anything else in the library (and before any caller) can allocate
 // through GMP or FLINT: a block must be freed by the functions that made it.
 __attribute__((constructor(101))) void InstallMemoryFunctions() {
   mp_set_memory_functions(GmpAllocate, GmpReallocate, GmpFree);
+  mpz_t fresh;
+  mpz_init(fresh);
+  gmpStaticLimb = fresh->_mp_d;
+  mpz_clear(fresh);
   __flint_set_memory_functions(FlintAllocate, FlintCallocate, FlintReallocate, FlintFree);
   RestoreEmergencyReserve();
 }
@@ -234,6 +273,7 @@ ComputationScope::ComputationScope() : state_(std::make_unique<State>()) {
   state_->ring.next = &state_->ring;
   state_->ring.prev.store(&state_->ring, std::memory_order_relaxed);
   state_->outer = innermostScope;
+  state_->uncaughtAtStart = std::uncaught_exceptions();
   innermostScope = state_.get();
   openScopes.fetch_add(1);
   const std::int64_t headroom = detail::SystemHeadroom();
@@ -249,11 +289,12 @@ ComputationScope::~ComputationScope() {
     flint_cleanup();
     mpfr_free_cache();
   }
+  FlushPendingFree();
   innermostScope = state_->outer;
   const bool leftovers = FreeRing(*state_);
-  // What an unwound computation left is given back to the system too, not
-  // only to malloc's free lists.
-  if (leftovers) malloc_trim(0);
+  // What a failed computation held is given back to the system too, not only
+  // to malloc's free lists.
+  if (leftovers || std::uncaught_exceptions() > state_->uncaughtAtStart) malloc_trim(0);
   if (openScopes.fetch_sub(1) == 1) scopeLimit.store(kUnlimited);
   RestoreEmergencyReserve();
 }
@@ -286,6 +327,7 @@ void ClearMemoryBudget() { testLimit.store(kUnlimited); }
 std::int64_t LiveBytes() { return liveBytes.load(); }
 std::int64_t PeakLiveBytes() { return peakLiveBytes.load(); }
 void ResetPeakLiveBytes() { peakLiveBytes.store(liveBytes.load()); }
+std::int64_t AvailableBytes() { return detail::AvailableBytes(); }
 
 }  // namespace testing
 }  // namespace zq

@@ -39,6 +39,8 @@ double Log2Hadamard(const fmpz_mat_struct* A) {
 
 double LiftingBytes(slong n, slong k, const fmpz* N, const fmpz* D) {
   const double modulusBits = static_cast<double>(fmpz_bits(N)) + static_cast<double>(fmpz_bits(D)) + 1;
+  // The residues alone: the solution reconstructed from them is as large for
+  // a generic system, but can be small (an integer solution).
   return static_cast<double>(n) * static_cast<double>(k) * modulusBits / 8;
 }
 

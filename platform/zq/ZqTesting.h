@@ -21,4 +21,7 @@ ZQ_API std::int64_t LiveBytes();
 ZQ_API std::int64_t PeakLiveBytes();
 ZQ_API void ResetPeakLiveBytes();
 
+// What the component may still take now (see the scope's and the test's budget).
+ZQ_API std::int64_t AvailableBytes();
+
 }  // namespace zq::testing
