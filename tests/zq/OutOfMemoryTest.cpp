@@ -56,6 +56,16 @@ const LibraryCase kLibraryCases[] = {
        mpz_mul(c.v, a.v, a.v);
        return MpzDigest(c.v);
      }},
+    // GMP frees the old limbs of a used result before it allocates the new ones.
+    {"GMP mpz_mul into a used integer",
+     [](const std::function<void()>& squeeze) {
+       Mpz a, c;
+       mpz_ui_pow_ui(a.v, 3, 1000000);
+       mpz_set_ui(c.v, 12345);
+       squeeze();
+       mpz_mul(c.v, a.v, a.v);
+       return MpzDigest(c.v);
+     }},
     {"GMP mpz_get_str",
      [](const std::function<void()>& squeeze) {
        Mpz a;
