@@ -1,6 +1,7 @@
 #include "zq/MemoryLimits.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -16,7 +17,7 @@ namespace {
 
 constexpr std::int64_t kUnknown = std::numeric_limits<std::int64_t>::max();
 // Left for the program itself: the message box, the texts, the allocator's slack.
-constexpr std::int64_t kFixedReserve = std::int64_t{48} << 20;
+constexpr std::int64_t kFixedReserve = std::int64_t{16} << 20;
 constexpr std::int64_t kReserveShare = 8;  // and one eighth of the headroom
 
 // The start of a small file, NUL-terminated; false when it cannot be read.
@@ -45,7 +46,11 @@ std::int64_t AddressSpaceRoom() {
   if (getrlimit(RLIMIT_AS, &rl) != 0 || rl.rlim_cur == RLIM_INFINITY) return kUnknown;
   const std::int64_t pages = FirstNumber("/proc/self/statm");
   if (pages == kUnknown) return kUnknown;
-  return static_cast<std::int64_t>(rl.rlim_cur) - pages * sysconf(_SC_PAGESIZE);
+  // Free space inside malloc's heaps is address space already counted, that
+  // the next blocks reuse: after a failed computation the heap stays as large
+  // (something else may sit at its top), though nearly empty.
+  const std::int64_t reusable = static_cast<std::int64_t>(mallinfo2().fordblks);
+  return static_cast<std::int64_t>(rl.rlim_cur) - pages * sysconf(_SC_PAGESIZE) + reusable;
 }
 
 std::int64_t AvailableMemory() {
