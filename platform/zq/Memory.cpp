@@ -55,6 +55,8 @@ constexpr std::size_t kEmergencyReserve = std::size_t{16} << 20;
 std::atomic<std::int64_t> liveBytes{0};
 std::atomic<std::int64_t> peakLiveBytes{0};
 std::atomic<std::int64_t> scopeLimit{kUnlimited};  // set from the headroom when a scope opens
+std::atomic<std::int64_t> refreshAt{kUnlimited};   // live bytes at which the headroom is read again
+std::atomic_flag refreshing = ATOMIC_FLAG_INIT;
 std::atomic<std::int64_t> testLimit{kUnlimited};
 std::atomic<int> openScopes{0};
 std::atomic<void*> emergencyReserve{nullptr};
@@ -125,10 +127,32 @@ thread_local PendingFree pendingGmpFree;
 // allocation in mpz_mul its clear hands that limb to the free function.
 const void* gmpStaticLimb = nullptr;
 
+// The scope budget from the headroom now. Read again once the component has
+// grown by half of it: the rest of the program and other processes use
+// memory too. Reading takes a few system calls and no heap memory.
+void SetScopeLimit(std::int64_t live) {
+  const std::int64_t headroom = detail::SystemHeadroom();
+  if (headroom >= kUnlimited - live) {
+    scopeLimit.store(kUnlimited);
+    refreshAt.store(kUnlimited);
+    return;
+  }
+  scopeLimit.store(live + headroom);
+  refreshAt.store(live + std::max(headroom / 2, std::int64_t{16} << 20));
+}
+
+void Grew(std::int64_t now) {
+  if (now > peakLiveBytes.load(std::memory_order_relaxed)) peakLiveBytes.store(now, std::memory_order_relaxed);
+  if (now < refreshAt.load(std::memory_order_relaxed)) return;
+  if (refreshing.test_and_set()) return;  // another thread is at it
+  if (openScopes.load() > 0) SetScopeLimit(now);
+  refreshing.clear();
+}
+
 void Count(BlockHeader* h, std::int64_t sign) {
   const std::int64_t bytes = sign * static_cast<std::int64_t>(malloc_usable_size(h));
   const std::int64_t now = liveBytes.fetch_add(bytes, std::memory_order_relaxed) + bytes;
-  if (now > peakLiveBytes.load(std::memory_order_relaxed)) peakLiveBytes.store(now, std::memory_order_relaxed);
+  if (sign > 0) Grew(now);
 }
 
 void Link(BlockHeader* h) {
@@ -213,7 +237,7 @@ void* Resize(void* p, std::size_t size, Refusal refusal) {
   while (!(moved = attempt())) AfterMallocRefused(refusal, total);
   const std::int64_t delta = static_cast<std::int64_t>(malloc_usable_size(moved)) - static_cast<std::int64_t>(old);
   const std::int64_t now = liveBytes.fetch_add(delta, std::memory_order_relaxed) + delta;
-  if (now > peakLiveBytes.load(std::memory_order_relaxed)) peakLiveBytes.store(now, std::memory_order_relaxed);
+  if (delta > 0) Grew(now);
   return moved + 1;
 }
 
@@ -276,9 +300,7 @@ ComputationScope::ComputationScope() : state_(std::make_unique<State>()) {
   state_->uncaughtAtStart = std::uncaught_exceptions();
   innermostScope = state_.get();
   openScopes.fetch_add(1);
-  const std::int64_t headroom = detail::SystemHeadroom();
-  const std::int64_t live = liveBytes.load(std::memory_order_relaxed);
-  scopeLimit.store(headroom >= kUnlimited - live ? kUnlimited : live + headroom);
+  SetScopeLimit(liveBytes.load(std::memory_order_relaxed));
 }
 
 ComputationScope::~ComputationScope() {
@@ -295,7 +317,10 @@ ComputationScope::~ComputationScope() {
   // What a failed computation held is given back to the system too, not only
   // to malloc's free lists.
   if (leftovers || std::uncaught_exceptions() > state_->uncaughtAtStart) malloc_trim(0);
-  if (openScopes.fetch_sub(1) == 1) scopeLimit.store(kUnlimited);
+  if (openScopes.fetch_sub(1) == 1) {
+    scopeLimit.store(kUnlimited);
+    refreshAt.store(kUnlimited);
+  }
   RestoreEmergencyReserve();
 }
 
