@@ -54,7 +54,7 @@ TEST(EarlyRefusal, ADeterminantBeyondTheMemoryIsRefused) {
 }
 
 // The address-space limit counts even without a test budget: in a child with
-// 96 MiB of room a solve whose residues alone need some 5 GiB is refused, not
+// 96 MiB of room a solve whose residues alone need some 650 MiB is refused, not
 // attempted.
 TEST(EarlyRefusal, TheAddressSpaceLimitCounts) {
   if (ZQ_TEST_ASAN) GTEST_SKIP() << "AddressSanitizer cannot run under an address-space limit";
