@@ -8,6 +8,11 @@
 // through C code leaks the libraries' temporaries, and the scope frees
 // whatever is left in its ring when it ends. Blocks taken outside any scope
 // stay unlinked and behave like plain malloc blocks.
+//
+// A ring is only ever changed by its own thread, so it needs no lock (the
+// objects of a computation are made and destroyed on its thread). Should a
+// thread without a scope of its own free a linked block, it leaves the block
+// to the owning scope.
 #include "zq/Memory.h"
 
 #include <flint/flint.h>
@@ -19,9 +24,9 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <limits>
-#include <mutex>
 #include <utility>
 
 #include "zq/MemoryLimits.h"
@@ -60,7 +65,6 @@ std::atomic_flag refreshing = ATOMIC_FLAG_INIT;
 std::atomic<std::int64_t> testLimit{kUnlimited};
 std::atomic<int> openScopes{0};
 std::atomic<void*> emergencyReserve{nullptr};
-std::mutex ringLock;  // guards the links of every ring
 
 // libzq is linked, never loaded by dlopen: the fast TLS model is safe.
 __attribute__((tls_model("initial-exec"))) thread_local int noThrowDepth = 0;
@@ -81,9 +85,9 @@ constexpr std::size_t kAlwaysGranted = 64;
 
 enum class Refusal { OnBudget, Never };
 
-bool WouldExceedBudget(std::size_t extra) {
-  return liveBytes.load(std::memory_order_relaxed) + static_cast<std::int64_t>(extra) > Limit();
-}
+std::int64_t LiveNow();
+
+bool WouldExceedBudget(std::size_t extra) { return LiveNow() + static_cast<std::int64_t>(extra) > Limit(); }
 
 void RestoreEmergencyReserve() {
   if (emergencyReserve.load(std::memory_order_relaxed)) return;
@@ -117,11 +121,7 @@ constexpr std::size_t kMaxRequest = std::numeric_limits<std::size_t>::max() / 2;
 // to throw, the integer would point at freed memory. So the block GMP freed
 // last is kept until the next free, and an allocation that throws keeps it
 // for good (the integer still owns it; its clear, or the scope, frees it).
-struct PendingFree {
-  void* block = nullptr;
-  ~PendingFree();
-};
-thread_local PendingFree pendingGmpFree;
+__attribute__((tls_model("initial-exec"))) thread_local void* pendingGmpFree = nullptr;
 
 // A fresh GMP integer points at a static limb of GMP's; after such a failed
 // allocation in mpz_mul its clear hands that limb to the free function.
@@ -149,11 +149,47 @@ void Grew(std::int64_t now) {
   refreshing.clear();
 }
 
-void Count(BlockHeader* h, std::int64_t sign) {
-  const std::int64_t bytes = sign * static_cast<std::int64_t>(malloc_usable_size(h));
+// Each thread counts its blocks in a number of its own and adds it to the
+// shared one in steps of this size (an atomic add on every block would cost
+// more than the rest of the bookkeeping together).
+constexpr std::int64_t kPublishStep = 16 << 10;
+__attribute__((tls_model("initial-exec"))) thread_local std::int64_t unpublishedBytes = 0;
+__attribute__((tls_model("initial-exec"))) thread_local bool threadEndMade = false;
+
+void Publish() {
+  const std::int64_t bytes = std::exchange(unpublishedBytes, 0);
+  if (bytes == 0) return;
   const std::int64_t now = liveBytes.fetch_add(bytes, std::memory_order_relaxed) + bytes;
-  if (sign > 0) Grew(now);
+  if (bytes > 0) Grew(now);
 }
+
+void FlushPendingFree();
+
+// When a thread ends: its pending GMP block freed, its count published.
+struct ThreadEnd {
+  ~ThreadEnd() {
+    FlushPendingFree();
+    Publish();
+  }
+};
+
+// A thread_local with a destructor costs a guard on every use: made once.
+__attribute__((noinline)) void MakeThreadEnd() {
+  static thread_local ThreadEnd end;
+  (void)end;
+  threadEndMade = true;
+}
+
+void AddLive(std::int64_t bytes) {
+  if (!threadEndMade) MakeThreadEnd();
+  unpublishedBytes += bytes;
+  if (unpublishedBytes > kPublishStep || unpublishedBytes < -kPublishStep) Publish();
+}
+
+void Count(BlockHeader* h, std::int64_t sign) { AddLive(sign * static_cast<std::int64_t>(malloc_usable_size(h))); }
+
+// The live bytes as this thread sees them.
+std::int64_t LiveNow() { return liveBytes.load(std::memory_order_relaxed) + unpublishedBytes; }
 
 void Link(BlockHeader* h) {
   ComputationScope::State* scope = innermostScope;
@@ -162,7 +198,6 @@ void Link(BlockHeader* h) {
     h->prev.store(nullptr, std::memory_order_relaxed);
     return;
   }
-  std::lock_guard guard(ringLock);
   BlockHeader* first = scope->ring.next;
   h->next = first;
   h->prev.store(&scope->ring, std::memory_order_relaxed);
@@ -199,16 +234,16 @@ void Give(void* p) {
   if (!p || p == gmpStaticLimb) return;
   BlockHeader* h = HeaderOf(p);
   if (IsLinked(h)) {
-    std::lock_guard guard(ringLock);
+    if (!innermostScope) return;  // another thread's block: its scope frees it
     Unlink(h);
   }
   Count(h, -1);
   std::free(h);
 }
 
-PendingFree::~PendingFree() { Give(std::exchange(block, nullptr)); }
+void FlushPendingFree() { Give(std::exchange(pendingGmpFree, nullptr)); }
 
-void FlushPendingFree() { Give(std::exchange(pendingGmpFree.block, nullptr)); }
+
 
 // A realloc keeps the block where it was: linked into the same ring, or not.
 void* Resize(void* p, std::size_t size, Refusal refusal) {
@@ -221,9 +256,14 @@ void* Resize(void* p, std::size_t size, Refusal refusal) {
   const std::size_t total = size + kHeader;
   const std::size_t old = malloc_usable_size(h);
   if (total > old && RefusedOnBudget(refusal, total - old)) throw zqOutOfMemoryException();
+  if (IsLinked(h) && !innermostScope) {
+    // Another thread's block: a copy of its own, the original left to its scope.
+    void* copy = Take(size, false, refusal);
+    std::memcpy(copy, p, std::min(size, old - kHeader));
+    return copy;
+  }
   const auto attempt = [&]() -> BlockHeader* {
     if (!IsLinked(h)) return static_cast<BlockHeader*>(std::realloc(h, total));
-    std::lock_guard guard(ringLock);
     BlockHeader* before = h->prev.load(std::memory_order_relaxed);
     BlockHeader* after = h->next;
     auto* moved = static_cast<BlockHeader*>(std::realloc(h, total));
@@ -235,9 +275,7 @@ void* Resize(void* p, std::size_t size, Refusal refusal) {
   };
   BlockHeader* moved = nullptr;
   while (!(moved = attempt())) AfterMallocRefused(refusal, total);
-  const std::int64_t delta = static_cast<std::int64_t>(malloc_usable_size(moved)) - static_cast<std::int64_t>(old);
-  const std::int64_t now = liveBytes.fetch_add(delta, std::memory_order_relaxed) + delta;
-  if (delta > 0) Grew(now);
+  AddLive(static_cast<std::int64_t>(malloc_usable_size(moved)) - static_cast<std::int64_t>(old));
   return moved + 1;
 }
 
@@ -245,12 +283,12 @@ void* GmpAllocate(std::size_t size) {
   try {
     return Take(size, false, Refusal::OnBudget);
   } catch (...) {
-    pendingGmpFree.block = nullptr;  // see PendingFree
+    pendingGmpFree = nullptr;  // see pendingGmpFree
     throw;
   }
 }
 void* GmpReallocate(void* p, std::size_t, std::size_t size) { return Resize(p, size, Refusal::OnBudget); }
-void GmpFree(void* p, std::size_t) { Give(std::exchange(pendingGmpFree.block, p)); }
+void GmpFree(void* p, std::size_t) { Give(std::exchange(pendingGmpFree, p)); }
 void* FlintAllocate(std::size_t size) { return Take(size, false, Refusal::OnBudget); }
 void* FlintCallocate(std::size_t count, std::size_t size) {
   if (size != 0 && count > kMaxRequest / size) {
@@ -277,7 +315,6 @@ __attribute__((constructor(101))) void InstallMemoryFunctions() {
 
 // Frees every block left in the scope's ring; true when there was any.
 bool FreeRing(ComputationScope::State& scope) {
-  std::lock_guard guard(ringLock);
   BlockHeader* h = scope.ring.next;
   const bool any = h != &scope.ring;
   while (h != &scope.ring) {
@@ -300,6 +337,7 @@ ComputationScope::ComputationScope() : state_(std::make_unique<State>()) {
   state_->uncaughtAtStart = std::uncaught_exceptions();
   innermostScope = state_.get();
   openScopes.fetch_add(1);
+  Publish();
   SetScopeLimit(liveBytes.load(std::memory_order_relaxed));
 }
 
@@ -314,6 +352,7 @@ ComputationScope::~ComputationScope() {
   FlushPendingFree();
   innermostScope = state_->outer;
   const bool leftovers = FreeRing(*state_);
+  Publish();
   // What a failed computation held is given back to the system too, not only
   // to malloc's free lists.
   if (leftovers || std::uncaught_exceptions() > state_->uncaughtAtStart) malloc_trim(0);
@@ -330,7 +369,7 @@ NoThrowAllocations::NoThrowAllocations() noexcept { ++noThrowDepth; }
 NoThrowAllocations::~NoThrowAllocations() { --noThrowDepth; }
 
 std::int64_t AvailableBytes() {
-  const std::int64_t live = liveBytes.load(std::memory_order_relaxed);
+  const std::int64_t live = LiveNow();
   const std::int64_t limit = Limit();
   std::int64_t room = limit == kUnlimited ? kUnlimited : std::max<std::int64_t>(0, limit - live);
   if (openScopes.load(std::memory_order_relaxed) == 0) room = std::min(room, SystemHeadroom());
@@ -346,12 +385,22 @@ void RefuseUnlessAvailable(double neededBytes) {
 namespace testing {
 
 void SetMemoryBudget(std::int64_t bytes) {
-  testLimit.store(liveBytes.load(std::memory_order_relaxed) + bytes);
+  Publish();
+  testLimit.store(liveBytes.load() + bytes);
 }
 void ClearMemoryBudget() { testLimit.store(kUnlimited); }
-std::int64_t LiveBytes() { return liveBytes.load(); }
-std::int64_t PeakLiveBytes() { return peakLiveBytes.load(); }
-void ResetPeakLiveBytes() { peakLiveBytes.store(liveBytes.load()); }
+std::int64_t LiveBytes() {
+  Publish();
+  return liveBytes.load();
+}
+std::int64_t PeakLiveBytes() {
+  Publish();
+  return peakLiveBytes.load();
+}
+void ResetPeakLiveBytes() {
+  Publish();
+  peakLiveBytes.store(liveBytes.load());
+}
 std::int64_t AvailableBytes() { return detail::AvailableBytes(); }
 
 }  // namespace testing

@@ -14,10 +14,12 @@
 #include "zq/ZqTesting.h"
 #include "zq/zq.h"
 
-#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer (and ThreadSanitizer) map huge shadow memory: they cannot
+// run under an address-space limit.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define ZQ_TEST_ASAN 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
 #define ZQ_TEST_ASAN 1
 #endif
 #endif
