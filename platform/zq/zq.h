@@ -48,8 +48,8 @@
 //   | zqEquateINT32_BI outside [-2^31, 2^31-1]                     | zqArithmeticException      |
 //   | zqEquateBF_BFR beyond the floating-point exponent range      | zqArithmeticException      |
 //   | memory ran out (inside GMP, MPFR and FLINT too), or Det, the | zqOutOfMemoryException     |
-//   | solve, ReduceRowEchelon or Operator_Power would need more     | (a std::bad_alloc)         |
-//   | than the process can still get (estimated before computing)  |                            |
+//   | solve, ReduceRowEchelon or Operator_Power would need more    | (a std::bad_alloc)         |
+//   | than the process can still get (estimated beforehand)       |                            |
 //   Shapes are checked before any library call, so nothing reads outside a matrix.
 // Powers: 0^0 = 1; 0, 1 and -1 to any whole power need no bound.
 // Empty matrices (the default constructor, a moved-from matrix): 0 x 0,
