@@ -20,7 +20,10 @@ std::string SystemText(char kind, int n, int columns) {
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < columns; ++j) {
       text += std::to_string(p(rng));
-      if (kind == 'F') text += "/" + std::to_string(q(rng));
+      if (kind == 'F') {
+        text += '/';
+        text += std::to_string(q(rng));
+      }
       text += j + 1 < columns ? "," : ";";
     }
   return text;
