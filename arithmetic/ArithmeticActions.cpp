@@ -2,6 +2,7 @@
 // operation with x as the receiver and writes z only when everything worked.
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <variant>
@@ -15,12 +16,13 @@ zq::BigFraction readFraction(const QByteArray& utf8) {
   return zq::BigFraction(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
-enum class Failure { None, DivideByZero, BadEntryNumber, Other };
+enum class Failure { None, DivideByZero, BadEntryNumber, OutOfMemory, Other };
 
 QString failureMessage(Failure f) {
   switch (f) {
     case Failure::DivideByZero: return QStringLiteral("Can't divide by zero!");
     case Failure::BadEntryNumber: return QStringLiteral("Bad entry number!");
+    case Failure::OutOfMemory: return QStringLiteral("Not enough memory for this result.");
     default: return QStringLiteral("Bad entry");
   }
 }
@@ -86,7 +88,9 @@ void Windowbf::Calculate(Operation op) {
     failure = Failure::DivideByZero;
   } catch (const zq::zqBadEntryNumberException&) {
     failure = Failure::BadEntryNumber;
-  } catch (...) {  // everything else, std::bad_alloc included
+  } catch (const std::bad_alloc&) {  // the component's zqOutOfMemoryException too
+    failure = Failure::OutOfMemory;
+  } catch (...) {
     failure = Failure::Other;
   }
   // Shown once the exception is gone, so the box's event loop runs with the

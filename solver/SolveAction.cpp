@@ -3,6 +3,7 @@
 // window, and turns every failure into one message box.
 #include <QStringBuilder>
 #include <exception>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -131,6 +132,8 @@ void Window1::PushButton1_Action(fw::PushButton&) {
     fw::MsgBox(QStringLiteral("Can't divide by zero"));
   } catch (const zq::zqBadEntryNumberException&) {
     fw::MsgBox(QStringLiteral("Bad entry"));
+  } catch (const std::bad_alloc&) {  // the component's zqOutOfMemoryException too
+    fw::MsgBox(QStringLiteral("Not enough memory to solve this system."));
   } catch (...) {
     fw::MsgBox(QStringLiteral("Bad Entry"));
   }

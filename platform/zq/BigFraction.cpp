@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "zq/Impl.h"
+#include "zq/Memory.h"
 #include "zq/NumberText.h"
 
 namespace zq {
@@ -81,6 +82,8 @@ BigFraction BigFraction::Operator_Power(double x) const {
   if (x * bits > kMaxPowerBits)
     throw zqArithmeticException("the power would exceed " + std::to_string(static_cast<long>(kMaxPowerBits)) +
                                 " bits");
+  // The numerator and the denominator of the result, each as long as its base to the x.
+  detail::RefuseUnlessAvailable(x * (Log2Abs(fmpq_numref(v)) + Log2Abs(fmpq_denref(v))) / 8);
   fmpq_pow_si(r.p_->v.get(), v, static_cast<slong>(x));
   return r;
 }

@@ -1,6 +1,8 @@
 #include "zq/ExactSolve.h"
 
 #include "zq/FastRref.h"
+#include "zq/Memory.h"
+#include "zq/MemoryNeed.h"
 
 namespace zq::detail {
 namespace {
@@ -67,10 +69,11 @@ void ClearRowDenominators(fmpz_mat_struct* Aint, fmpz_mat_struct* Bint, fmpz* ro
 }
 
 bool SolveIntegerSystem(fmpq_mat_struct* X, const fmpz_mat_struct* A, const fmpz_mat_struct* B) {
-  FmpzMat Xmod(fmpz_mat_nrows(B), fmpz_mat_ncols(B));
   Fmpz mod, N, D;
-  if (!fmpz_mat_solve_dixon(Xmod.get(), mod.get(), A, B)) return false;
   fmpz_mat_solve_bound(N.get(), D.get(), A, B);
+  RefuseUnlessAvailable(LiftingBytes(fmpz_mat_nrows(B), fmpz_mat_ncols(B), N.get(), D.get()));
+  FmpzMat Xmod(fmpz_mat_nrows(B), fmpz_mat_ncols(B));
+  if (!fmpz_mat_solve_dixon(Xmod.get(), mod.get(), A, B)) return false;
   return ReconstructRationals(X, Xmod.get(), mod.get(), N.get(), D.get());
 }
 
@@ -98,6 +101,7 @@ void DeterminantExact(fmpq* det, const fmpq_mat_struct* A) {
     fmpq_zero(det);
     return;
   }
+  RefuseUnlessAvailable(DeterminantBytes(Aint.get()));
   fmpz_mat_det(d.get(), Aint.get());
   fmpq_set_fmpz_frac(det, d.get(), scale.get());
 }

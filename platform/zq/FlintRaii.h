@@ -1,5 +1,7 @@
 // Owning wrappers around the GMP, MPFR and FLINT types the component uses, so
-// that every init has its clear on every path, exceptions included.
+// that every init has its clear on every path, exceptions included. The
+// integer clears may allocate (FLINT caches the freed integers), which must
+// not throw in a destructor: hence the NoThrowAllocations there.
 #pragma once
 
 #include <flint/fmpq.h>
@@ -12,6 +14,8 @@
 #include <string>
 #include <utility>
 
+#include "zq/Memory.h"
+
 namespace zq::detail {
 
 class Fmpz {
@@ -19,7 +23,10 @@ class Fmpz {
   Fmpz() { fmpz_init(v_); }
   Fmpz(const Fmpz& o) { fmpz_init_set(v_, o.v_); }
   Fmpz& operator=(const Fmpz& o) { fmpz_set(v_, o.v_); return *this; }
-  ~Fmpz() { fmpz_clear(v_); }
+  ~Fmpz() {
+    NoThrowAllocations guard;
+    fmpz_clear(v_);
+  }
   fmpz* get() { return v_; }
   const fmpz* get() const { return v_; }
  private:
@@ -32,7 +39,10 @@ class Fmpq {
   Fmpq(const Fmpq& o) { fmpq_init(v_); fmpq_set(v_, o.v_); }
   Fmpq(Fmpq&& o) noexcept { fmpq_init(v_); fmpq_swap(v_, o.v_); }
   Fmpq& operator=(const Fmpq& o) { fmpq_set(v_, o.v_); return *this; }
-  ~Fmpq() { fmpq_clear(v_); }
+  ~Fmpq() {
+    NoThrowAllocations guard;
+    fmpq_clear(v_);
+  }
   fmpq* get() { return v_; }
   const fmpq* get() const { return v_; }
  private:
@@ -44,7 +54,10 @@ class FmpqMat {
   FmpqMat(slong rows, slong cols) { fmpq_mat_init(m_, rows, cols); }
   FmpqMat(const FmpqMat&) = delete;
   FmpqMat& operator=(const FmpqMat&) = delete;
-  ~FmpqMat() { fmpq_mat_clear(m_); }
+  ~FmpqMat() {
+    NoThrowAllocations guard;
+    fmpq_mat_clear(m_);
+  }
   fmpq_mat_struct* get() { return m_; }
   const fmpq_mat_struct* get() const { return m_; }
   slong rows() const { return fmpq_mat_nrows(m_); }
@@ -58,7 +71,10 @@ class FmpzMat {
   FmpzMat(slong rows, slong cols) { fmpz_mat_init(m_, rows, cols); }
   FmpzMat(const FmpzMat&) = delete;
   FmpzMat& operator=(const FmpzMat&) = delete;
-  ~FmpzMat() { fmpz_mat_clear(m_); }
+  ~FmpzMat() {
+    NoThrowAllocations guard;
+    fmpz_mat_clear(m_);
+  }
   fmpz_mat_struct* get() { return m_; }
   const fmpz_mat_struct* get() const { return m_; }
  private:

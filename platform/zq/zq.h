@@ -47,6 +47,9 @@
 //   | Operator_Power: result beyond the bound above               | zqArithmeticException      |
 //   | zqEquateINT32_BI outside [-2^31, 2^31-1]                     | zqArithmeticException      |
 //   | zqEquateBF_BFR beyond the floating-point exponent range      | zqArithmeticException      |
+//   | memory ran out (inside GMP, MPFR and FLINT too), or Det, the | zqOutOfMemoryException     |
+//   | solve, ReduceRowEchelon or Operator_Power would need more    | (a std::bad_alloc)         |
+//   | than the process can still get (estimated beforehand)       |                            |
 //   Shapes are checked before any library call, so nothing reads outside a matrix.
 // Powers: 0^0 = 1; 0, 1 and -1 to any whole power need no bound.
 // Empty matrices (the default constructor, a moved-from matrix): 0 x 0,
@@ -67,6 +70,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -100,6 +104,33 @@ class ZQ_API zqBadEntryNumberException : public RuntimeException {
 class ZQ_API zqArithmeticException : public RuntimeException {
  public:
   using RuntimeException::RuntimeException;
+};
+
+// Memory ran out, or a computation was refused at once because its estimated
+// need exceeds what the process can still get. A std::bad_alloc, so that one
+// handler covers it and the allocation failures of the standard library.
+class ZQ_API zqOutOfMemoryException : public std::bad_alloc {
+ public:
+  const char* what() const noexcept override;
+};
+
+// One computation on the calling thread, all of whose component objects are made
+// and destroyed inside it (the program runs each action's arithmetic on a fresh
+// worker thread inside such a scope). When the scope ends, normally or by an
+// exception, the memory the component took for it is given back, the thread's
+// library caches included, so that a failed computation leaves nothing behind.
+// Scopes nest; each gives back what was taken while it was the innermost one.
+class ZQ_API ComputationScope {
+ public:
+  ComputationScope();
+  ~ComputationScope();
+  ComputationScope(const ComputationScope&) = delete;
+  ComputationScope& operator=(const ComputationScope&) = delete;
+
+  struct State;
+
+ private:
+  std::unique_ptr<State> state_;
 };
 
 class BigFraction;
@@ -237,16 +268,6 @@ class ZQ_API BigMatrix {
  private:
   explicit BigMatrix(std::shared_ptr<const Impl> p);
   std::shared_ptr<const Impl> p_;
-};
-
-// One computation on the calling thread, all of whose component objects are
-// made and destroyed inside it.
-class ZQ_API ComputationScope {
- public:
-  ComputationScope();
-  ~ComputationScope();
-  ComputationScope(const ComputationScope&) = delete;
-  ComputationScope& operator=(const ComputationScope&) = delete;
 };
 
 }  // namespace zq

@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class Throw { DivideByZero, BadEntryNumber, Arithmetic, OutOfMemory, NotAStandardException };
+enum class Throw { DivideByZero, BadEntryNumber, Arithmetic, OutOfMemory, ComponentOutOfMemory, NotAStandardException };
 
 int conversions = 0;  // calls since the last reset
 int failAt = 0;       // the call that throws, counted from 1; 0: none
@@ -26,6 +26,8 @@ void ThrowChosenFailure() {
       throw zq::zqArithmeticException("injected");
     case Throw::OutOfMemory:
       throw std::bad_alloc();
+    case Throw::ComponentOutOfMemory:
+      throw zq::zqOutOfMemoryException();
     case Throw::NotAStandardException:
       throw 42;
   }
@@ -65,7 +67,9 @@ const FloatingFailureCase Cases[] = {
     {"ReducedMatrixOfZeroDeterminant", Lines({"1 2 3", "4 5 6", "7 8 9"}), Lines({"1", "2", "3"}), Call::Last,
      Throw::Arithmetic, QStringLiteral("Bad Entry")},
     {"ReducedMatrixOfNonSquare", QStringLiteral("1 2"), QStringLiteral("3"), Call::First, Throw::OutOfMemory,
-     QStringLiteral("Bad Entry")},
+     QStringLiteral("Not enough memory to solve this system.")},
+    {"ComponentOutOfMemory", Default, DefaultRhs, Call::Last, Throw::ComponentOutOfMemory,
+     QStringLiteral("Not enough memory to solve this system.")},
     {"NotAStandardException", Lines({"1", "2"}), Lines({"3", "6"}), Call::Last, Throw::NotAStandardException,
      QStringLiteral("Bad Entry")},
 };
