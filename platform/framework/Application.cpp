@@ -1,5 +1,7 @@
 #include "framework/Application.h"
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <memory>
 
@@ -119,6 +121,11 @@ void _Quit() {
 
 void RuntimeInit(int& argc, char** argv) {
   if (qtApp()) return;
+  // Before any thread starts: the C library would give threads heaps of
+  // their own, 64 MiB of address space each, which under an address-space
+  // limit is room that neither the numbers nor the threads' stacks can use,
+  // and whose free space the memory budget cannot see. One heap serves all.
+  mallopt(M_ARENA_MAX, 1);
   qtApp() = std::make_unique<GuiApplication>(argc, argv);
 }
 

@@ -6,8 +6,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <atomic>
+#include <condition_variable>
 #include <exception>
 #include <memory>
+#include <mutex>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -111,38 +114,99 @@ void WaitFor(Completion& completion) {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+// One thread for all work, started on first use and kept. A thread for each
+// action would leave its stack's address space behind in the C library's
+// cache of stacks, and under an address-space limit a new thread may not
+// start just when memory is short.
+class Worker {
+ public:
+  // The worker, started when there is none yet; nullptr when no thread can
+  // be started now.
+  static Worker* Get() {
+    static std::unique_ptr<Worker> worker;
+    if (!worker) {
+      try {
+        worker = std::make_unique<Worker>();
+      } catch (const std::system_error&) {
+        return nullptr;
+      } catch (const std::bad_alloc&) {
+        return nullptr;
+      }
+    }
+    return worker.get();
+  }
+
+  Worker() : thread_([this] { Run(); }) {}
+  ~Worker() {
+    {
+      std::lock_guard guard(lock_);
+      stop_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+  }
+  Worker(const Worker&) = delete;
+  Worker& operator=(const Worker&) = delete;
+
+  // Hands job to the worker; job must not throw.
+  void Post(std::function<void()> job) {
+    {
+      std::lock_guard guard(lock_);
+      job_ = std::move(job);
+    }
+    wake_.notify_one();
+  }
+
+ private:
+  void Run() {
+    for (;;) {
+      std::function<void()> job;
+      {
+        std::unique_lock guard(lock_);
+        wake_.wait(guard, [this] { return stop_ || job_; });
+        if (stop_) return;
+        job = std::exchange(job_, nullptr);
+      }
+      job();
+    }
+  }
+
+  std::mutex lock_;
+  std::condition_variable wake_;
+  std::function<void()> job_;
+  bool stop_ = false;
+  std::thread thread_;  // last: it starts at once and uses the members above
+};
+
 }  // namespace
 
 void _RunOffUIThread(const std::function<void()>& work) {
   _RequireUIThread();
-  Completion completion;
   QAbstractEventDispatcher* dispatcher =
       QCoreApplication::instance() ? QAbstractEventDispatcher::instance() : nullptr;
-  if (!dispatcher) {
-    // No event loop to keep alive (no application object yet).
+  Worker* worker = dispatcher ? Worker::Get() : nullptr;
+  if (!worker) {
+    // No event loop to keep alive, or no thread to be had (the address space
+    // used up): the work still runs, only the windows wait meanwhile.
     work();
     return;
   }
-  std::thread worker;
-  try {
-    worker = std::thread([&work, &completion, dispatcher, hook = workerHook()] {
-      RunCapturing(work, completion);
-      if (hook) hook();
-      completion.done.store(true, std::memory_order_release);
-      dispatcher->wakeUp();  // thread-safe; ends the wait's processEvents
-    });
-  } catch (const std::system_error&) {
-    // No thread to be had (e.g. the address space is used up): the work
-    // still runs, only the windows do not repaint meanwhile.
-    work();
-    return;
-  }
+  Completion completion;
+  worker->Post([&work, &completion, dispatcher, hook = workerHook()] {
+    RunCapturing(work, completion);
+    if (hook) hook();
+    completion.done.store(true, std::memory_order_release);
+    dispatcher->wakeUp();  // thread-safe; ends the wait's processEvents
+  });
   {
-    // Joined on every way out: the work refers to this frame.
-    struct JoinOnExit {
-      std::thread& t;
-      ~JoinOnExit() { t.join(); }
-    } joinOnExit{worker};
+    // The work refers to this frame: it is over before the frame goes, also
+    // when the wait itself fails.
+    struct AwaitOnExit {
+      const Completion& completion;
+      ~AwaitOnExit() {
+        while (!completion.done.load(std::memory_order_acquire)) std::this_thread::yield();
+      }
+    } awaitOnExit{completion};
     WaitFor(completion);
   }
   if (completion.failure) std::rethrow_exception(completion.failure);

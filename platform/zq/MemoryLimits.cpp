@@ -41,6 +41,25 @@ std::int64_t FirstNumber(const char* path) {
   return end == text ? kUnknown : static_cast<std::int64_t>(v);
 }
 
+// Every thread takes its stack's worth of address space when it starts: the
+// GUI toolkit's painter threads (one a core, started and ended as it paints)
+// and an action's worker. Where a thread cannot start, the toolkit waits for
+// its painter for ever, so room stays free for the threads not running now.
+std::int64_t ThreadStacksToCome() {
+  rlimit stack{};
+  const std::int64_t each = getrlimit(RLIMIT_STACK, &stack) == 0 && stack.rlim_cur != RLIM_INFINITY
+                                ? static_cast<std::int64_t>(stack.rlim_cur)
+                                : std::int64_t{32} << 20;  // glibc's default without a limit
+  const long cores = sysconf(_SC_NPROCESSORS_ONLN);
+  char status[8192];
+  long running = 1;
+  if (ReadSmallFile("/proc/self/status", status, sizeof status))
+    if (const char* line = std::strstr(status, "\nThreads:")) running = std::strtol(line + 9, nullptr, 10);
+  // The threads a process may run: this one, the toolkit's painters, a worker.
+  const long wanted = std::max(1L, cores) + 2;
+  return std::max(0L, wanted - running) * each;
+}
+
 std::int64_t AddressSpaceRoom() {
   rlimit rl{};
   if (getrlimit(RLIMIT_AS, &rl) != 0 || rl.rlim_cur == RLIM_INFINITY) return kUnknown;
@@ -50,7 +69,7 @@ std::int64_t AddressSpaceRoom() {
   // the next blocks reuse: after a failed computation the heap stays as large
   // (something else may sit at its top), though nearly empty.
   const std::int64_t reusable = static_cast<std::int64_t>(mallinfo2().fordblks);
-  return static_cast<std::int64_t>(rl.rlim_cur) - pages * sysconf(_SC_PAGESIZE) + reusable;
+  return static_cast<std::int64_t>(rl.rlim_cur) - pages * sysconf(_SC_PAGESIZE) + reusable - ThreadStacksToCome();
 }
 
 std::int64_t AvailableMemory() {
