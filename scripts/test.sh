@@ -24,7 +24,7 @@ run_suite build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 echo "== thread sanitizer build (the tests whose actions work off the user-interface thread)"
 tsan_tests=(tests/framework/framework_tests tests/solve/solve_tests tests/arith_window/arith_window_tests
-            tests/robustness/robustness_tests tests/desktop/desktop_tests)
+            tests/robustness/robustness_tests tests/desktop/desktop_tests tests/memory/memory_gui_tests)
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVESSA_TSAN=ON -DMORVESSA_BENCH=OFF
 cmake --build build-tsan -j "$jobs" --target $(for t in "${tsan_tests[@]}"; do basename "$t"; done)
 # Qt's libraries are not instrumented: their own threads (the raster painter's

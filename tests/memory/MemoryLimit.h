@@ -16,15 +16,16 @@
 #include "zq/ZqTesting.h"
 #include "zq/zq.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define MEMORY_TEST_ASAN 1
+// The sanitizers' own allocators cannot run under an address-space limit.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define MEMORY_TEST_SANITIZER 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define MEMORY_TEST_ASAN 1
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define MEMORY_TEST_SANITIZER 1
 #endif
 #endif
-#ifndef MEMORY_TEST_ASAN
-#define MEMORY_TEST_ASAN 0
+#ifndef MEMORY_TEST_SANITIZER
+#define MEMORY_TEST_SANITIZER 0
 #endif
 
 namespace memory_test {
@@ -66,9 +67,9 @@ inline bool RunCurrentTestInChild(std::string& output) {
 }
 
 // Where the test body runs: true in the process that should run it.
-// Outside ASan the parent hands the test to a child and checks its result.
+// Outside the sanitizer builds the parent hands the test to a child and checks its result.
 inline bool RunsHere() {
-  if (MEMORY_TEST_ASAN || std::getenv(kChildVariable)) return true;
+  if (MEMORY_TEST_SANITIZER || std::getenv(kChildVariable)) return true;
   std::string output;
   EXPECT_TRUE(RunCurrentTestInChild(output)) << output;
   return false;
@@ -76,11 +77,11 @@ inline bool RunsHere() {
 
 // Leaves the component about `bytes` for one computation from now on: lowers
 // the address-space limit until a computation scope gets that much, or sets
-// the test budget under ASan.
+// the test budget in the sanitizer builds.
 class LeaveMemory {
  public:
   explicit LeaveMemory(std::int64_t bytes) {
-    if (MEMORY_TEST_ASAN) {
+    if (MEMORY_TEST_SANITIZER) {
       zq::testing::SetMemoryBudget(bytes);
       return;
     }
@@ -93,7 +94,7 @@ class LeaveMemory {
     }
   }
   ~LeaveMemory() {
-    if (MEMORY_TEST_ASAN) zq::testing::ClearMemoryBudget();
+    if (MEMORY_TEST_SANITIZER) zq::testing::ClearMemoryBudget();
   }
   LeaveMemory(const LeaveMemory&) = delete;
   LeaveMemory& operator=(const LeaveMemory&) = delete;
