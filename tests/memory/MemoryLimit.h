@@ -1,6 +1,6 @@
 // Leaves the component a given amount of memory: under a real address-space
-// limit in a child process of the test, or, where AddressSanitizer cannot run
-// under one, through the component's test budget in the test process itself.
+// limit in a child process of the test, or, in the sanitizer builds (whose
+// allocators cannot run under one), through the component's test budget.
 #pragma once
 
 #include <gtest/gtest.h>
