@@ -118,10 +118,7 @@ TEST_F(BusySolve, AWindowClosedDuringTheWorkClosesOnceWritten) {
   fw::Window& floating = LiveWindow(WindowzqPath);
   ASSERT_TRUE(WaitActive(floating));
   // Out of the way of the Solve button.
-  const QRect screen = floating.screen()->availableGeometry();
-  ASSERT_TRUE(MoveFrameTo(Main(), screen.topLeft()));
-  ASSERT_TRUE(MoveFrameTo(floating, screen.bottomRight() - QPoint(floating.frameGeometry().width() - 1,
-                                                                  floating.frameGeometry().height() - 1)));
+  ASSERT_TRUE(MoveApart(Main(), floating));
   Click(Area("TextAreacm"));
   ASSERT_TRUE(WaitActive(Main()));
   QString written;

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -74,6 +75,13 @@ bool WaitActive(QWidget& window, int timeoutMs) {
 bool MoveFrameTo(QWidget& window, QPoint topLeft, int timeoutMs) {
   window.move(topLeft);
   return WaitUntil([&] { return window.frameGeometry().topLeft() == topLeft; }, timeoutMs);
+}
+
+bool MoveApart(QWidget& first, QWidget& second) {
+  const QRect screen = second.screen()->availableGeometry();
+  const QSize frame = second.frameGeometry().size();
+  return MoveFrameTo(first, screen.topLeft()) &&
+         MoveFrameTo(second, screen.bottomRight() - QPoint(frame.width() - 1, frame.height() - 1));
 }
 
 std::string KeyboardReport(const QWidget& window) {

@@ -50,6 +50,9 @@ std::string KeyboardReport(const QWidget& window);
 // Asks the window manager to put the window's frame there (as a user drags
 // it) and waits until it stands there.
 bool MoveFrameTo(QWidget& window, QPoint topLeft, int timeoutMs = 10000);
+// Moves first to the screen's top-left corner and second to its bottom-right
+// one, so that the user can reach the controls of both.
+bool MoveApart(QWidget& first, QWidget& second);
 // Shown by the window manager (not iconified) and exposed: it can be seen.
 bool WaitExposed(QWidget& window, int timeoutMs = 10000);
 // Iconified by the window manager.

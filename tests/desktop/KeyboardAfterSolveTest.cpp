@@ -4,7 +4,6 @@
 #include <X11/keysym.h>
 
 #include <QApplication>
-#include <QScreen>
 
 #include "DesktopFixture.h"
 
@@ -41,10 +40,7 @@ class KeyboardAfterSolve : public DesktopTest, public ::testing::WithParamInterf
       fw::Window& floating = LiveWindow(WindowzqPath);
       ASSERT_TRUE(WaitActive(floating));
       // Side by side, so that the user can reach the main window's controls.
-      const QRect screen = floating.screen()->availableGeometry();
-      ASSERT_TRUE(MoveFrameTo(Main(), screen.topLeft()));
-      ASSERT_TRUE(MoveFrameTo(floating, screen.bottomRight() - QPoint(floating.frameGeometry().width() - 1,
-                                                                      floating.frameGeometry().height() - 1)));
+      ASSERT_TRUE(MoveApart(Main(), floating));
       for (QWidget* reached : {static_cast<QWidget*>(&SolveButton()), &Find<QWidget>(Main(), "TextAreacm")})
         ASSERT_FALSE(floating.frameGeometry().intersects(QRect(OnScreen(*reached, QPoint(0, 0)), reached->size())));
     }
