@@ -81,7 +81,7 @@ std::function<void()>& workerHook() {
 }
 
 // What the worker hands back. The atomic flag is the only thing both threads
-// touch while the work runs; the failure is read after the join.
+// touch while the work runs; the failure is read once the flag is set.
 struct Completion {
   std::atomic<bool> done{false};
   std::exception_ptr failure;
